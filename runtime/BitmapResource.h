@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace runtime {
+
+// Loads a bitmap compiled into the program under its resource name
+// (":/bitmaps/NAME.bmp"). A name the program does not carry raises
+// ResourceNotFound, as a missing resource always has.
+QImage LoadBitmapResource(const QString& name);
+
+// True when the program carries a bitmap of that name.
+bool HasBitmapResource(const QString& name);
+
+} // namespace runtime
