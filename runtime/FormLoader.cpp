@@ -1,0 +1,119 @@
+#include "runtime/FormLoader.h"
+
+#include "runtime/BitmapResource.h"
+#include "runtime/ComponentRegistry.h"
+#include "runtime/FormPropertyWriter.h"
+#include "runtime/RuntimeError.h"
+
+#include <QFile>
+#include <QMetaMethod>
+#include <QWidget>
+
+namespace runtime {
+
+namespace {
+
+struct Fixup {
+    QObject* target;
+    QString property;
+    QString componentName;
+    int line;
+};
+
+class Loader {
+public:
+    explicit Loader(QObject* form) : m_form(form) {}
+
+    void load(const FormNode& root)
+    {
+        m_form->setObjectName(root.name);
+        applyProperties(m_form, root);
+        for (const FormNode& child : root.children)
+            createChild(m_form, child);
+        for (const Fixup& fixup : m_fixups) {
+            QObject* component = fixup.componentName == m_form->objectName()
+                ? m_form
+                : m_form->findChild<QObject*>(fixup.componentName);
+            if (!component)
+                throw RuntimeError(QStringLiteral("Form description, line %1: no component named %2")
+                                       .arg(fixup.line)
+                                       .arg(fixup.componentName));
+            FormPropertyWriter::writeObject(fixup.target, fixup.property, component, fixup.line);
+        }
+    }
+
+private:
+    void createChild(QObject* parent, const FormNode& node)
+    {
+        QObject* object = ComponentRegistry::create(node.className, m_form, parent);
+        object->setObjectName(node.name);
+        applyProperties(object, node);
+        for (const FormNode& child : node.children)
+            createChild(object, child);
+    }
+
+    void applyProperties(QObject* object, const FormNode& node)
+    {
+        for (const FormProperty& property : node.properties) {
+            if (connectEvent(object, property))
+                continue;
+            QString deferred;
+            FormPropertyWriter::write(object, property, &deferred);
+            if (!deferred.isEmpty())
+                m_fixups.append({object, property.name, deferred, property.line});
+        }
+    }
+
+    bool connectEvent(QObject* object, const FormProperty& property)
+    {
+        if (!property.name.startsWith(QLatin1String("On")) || property.value.kind != FormValue::Identifier)
+            return false;
+        const QMetaObject* meta = object->metaObject();
+        const QString event = property.name.mid(2);
+        const QString lower = event.left(1).toLower() + event.mid(1);
+        const QStringList candidates = {property.name, lower, lower + QLatin1String("ed"),
+                                        lower + QLatin1String("d")};
+        QMetaMethod signal;
+        for (const QString& name : candidates) {
+            for (int i = 0; i < meta->methodCount() && !signal.isValid(); ++i) {
+                const QMetaMethod method = meta->method(i);
+                if (method.methodType() == QMetaMethod::Signal && method.name() == name.toLatin1())
+                    signal = method;
+            }
+        }
+        if (!signal.isValid())
+            return false;
+        const QMetaObject* formMeta = m_form->metaObject();
+        for (int i = 0; i < formMeta->methodCount(); ++i) {
+            const QMetaMethod slot = formMeta->method(i);
+            if (slot.name() == property.value.text.toLatin1()
+                && QMetaObject::checkConnectArgs(signal, slot)) {
+                QObject::connect(object, signal, m_form, slot);
+                return true;
+            }
+        }
+        throw RuntimeError(QStringLiteral("Form description, line %1: handler %2 for %3.%4 not found")
+                               .arg(property.line)
+                               .arg(property.value.text, object->objectName(), property.name));
+    }
+
+    QObject* m_form;
+    QList<Fixup> m_fixups;
+};
+
+} // namespace
+
+void LoadForm(QObject* form, const FormNode& root)
+{
+    Loader(form).load(root);
+}
+
+void LoadFormFile(QObject* form, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(QStringLiteral("Cannot open form description %1").arg(path));
+    LoadForm(form, ParseFormDescription(QString::fromUtf8(file.readAll())));
+}
+
+} // namespace runtime

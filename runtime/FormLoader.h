@@ -1,0 +1,32 @@
+#pragma once
+
+#include "runtime/FormDescription.h"
+
+class QObject;
+
+namespace runtime {
+
+// Builds a form from its stored description: the root's properties apply to
+// `form` itself; every child object is created by class name through the
+// ComponentRegistry, named, parented to its enclosing object and has its
+// properties set by name, in file order, right after it is created (so a
+// component sees the components before it, as a form designer's streaming
+// does). References to components by name are fixed up at the end.
+//
+// Property rules, tried in this order for NAME = value:
+//  - OnEvent = Handler: connects the component's signal (OnEvent, event,
+//    evented: OnClick -> clicked) to the form's slot Handler.
+//  - A published property NAME (or name with a lower-case first letter).
+//  - Left/Top/Width/Height of a widget without such a property: geometry.
+//  - Font.Name/Height/Size/Style/Color: the widget's font and text colour;
+//    Height below 0 is a pixel height. Other dotted names set the part after
+//    the dot on the sub-object the first part names.
+// Values convert to the property's type: colour names and TColor numbers to
+// QColor, bitmap resource names to QImage/QPixmap/QIcon, sets to flag texts.
+// Any failure raises RuntimeError naming the component, property and line.
+void LoadForm(QObject* form, const FormNode& root);
+
+// Reads the description file (a Qt resource path works) and loads it.
+void LoadFormFile(QObject* form, const QString& path);
+
+} // namespace runtime

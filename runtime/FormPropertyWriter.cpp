@@ -1,0 +1,215 @@
+#include "runtime/FormPropertyWriter.h"
+
+#include "runtime/BitmapResource.h"
+#include "runtime/RuntimeError.h"
+#include "runtime/TColor.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QMetaProperty>
+#include <QPixmap>
+#include <QWidget>
+
+namespace runtime {
+
+namespace {
+
+[[noreturn]] void fail(const QObject* object, const QString& name, int line, const QString& what)
+{
+    throw RuntimeError(QStringLiteral("Form description, line %1: %2.%3: %4")
+                           .arg(line)
+                           .arg(object->objectName(), name, what));
+}
+
+QMetaProperty findProperty(const QObject* object, const QString& name)
+{
+    const QMetaObject* meta = object->metaObject();
+    int index = meta->indexOfProperty(name.toLatin1());
+    if (index < 0)
+        index = meta->indexOfProperty((name.left(1).toLower() + name.mid(1)).toLatin1());
+    // Read-only Qt properties (a widget's width, say) are left to the
+    // geometry rules instead.
+    return index < 0 ? QMetaProperty() : meta->property(index);
+}
+
+// The designed fonts are not installed on Linux; a sans-serif family stands
+// in for both so text keeps its designed size and weight.
+QString substituteFamily(const QString& family)
+{
+    if (family == QLatin1String("MS Sans Serif") || family == QLatin1String("Tahoma"))
+        return QStringLiteral("DejaVu Sans");
+    return family;
+}
+
+void applyFontPart(QWidget* widget, const QString& part, const FormValue& value, int line)
+{
+    QFont font = widget->font();
+    if (part == QLatin1String("Name") && value.kind == FormValue::String) {
+        font.setFamily(substituteFamily(value.text));
+    } else if (part == QLatin1String("Height") && value.kind == FormValue::Integer) {
+        if (value.integer < 0)
+            font.setPixelSize(int(-value.integer));
+        else if (value.integer > 0)
+            font.setPixelSize(int(value.integer));
+    } else if (part == QLatin1String("Size") && value.kind == FormValue::Integer) {
+        font.setPointSize(int(value.integer));
+    } else if (part == QLatin1String("Style") && value.kind == FormValue::Set) {
+        font.setBold(value.list.contains(QLatin1String("fsBold")));
+        font.setItalic(value.list.contains(QLatin1String("fsItalic")));
+        font.setUnderline(value.list.contains(QLatin1String("fsUnderline")));
+        font.setStrikeOut(value.list.contains(QLatin1String("fsStrikeOut")));
+    } else if (part == QLatin1String("Color")) {
+        TColor color = 0;
+        if (value.kind == FormValue::Integer)
+            color = TColor(value.integer);
+        else if (value.kind != FormValue::Identifier || !TColorFromName(value.text, color))
+            fail(widget, QStringLiteral("Font.Color"), line, QStringLiteral("not a colour"));
+        QPalette palette = widget->palette();
+        const QColor qcolor = ColorFromTColor(color);
+        palette.setColor(QPalette::WindowText, qcolor);
+        palette.setColor(QPalette::ButtonText, qcolor);
+        palette.setColor(QPalette::Text, qcolor);
+        widget->setPalette(palette);
+        if (widget->metaObject()->indexOfProperty("FontColor") >= 0)
+            widget->setProperty("FontColor", QVariant::fromValue(color));
+        return;
+    } else if (part == QLatin1String("Charset") || part == QLatin1String("Pitch")) {
+        return; // Windows character sets and pitch have no meaning for Qt fonts.
+    } else {
+        fail(widget, QStringLiteral("Font.") + part, line, QStringLiteral("unknown font setting"));
+    }
+    widget->setFont(font);
+}
+
+QVariant convert(const QObject* object, const QMetaProperty& property, const FormProperty& stored)
+{
+    const FormValue& value = stored.value;
+    const int type = property.metaType().id();
+    switch (value.kind) {
+    case FormValue::Integer:
+        if (type == QMetaType::QColor)
+            return ColorFromTColor(TColor(value.integer));
+        if (type == QMetaType::Bool)
+            return value.integer != 0;
+        return QVariant::fromValue(value.integer);
+    case FormValue::Float:
+        return value.number;
+    case FormValue::String:
+        if (type == QMetaType::QImage)
+            return LoadBitmapResource(value.text);
+        if (type == QMetaType::QPixmap)
+            return QPixmap::fromImage(LoadBitmapResource(value.text));
+        if (type == QMetaType::QIcon)
+            return QIcon(QPixmap::fromImage(LoadBitmapResource(value.text)));
+        return value.text;
+    case FormValue::Identifier: {
+        if (value.text == QLatin1String("True") || value.text == QLatin1String("False"))
+            return value.text == QLatin1String("True");
+        TColor color = 0;
+        if (TColorFromName(value.text, color))
+            return type == QMetaType::QColor ? QVariant(ColorFromTColor(color)) : QVariant::fromValue(color);
+        return value.text;
+    }
+    case FormValue::Set:
+        if (type == QMetaType::QStringList)
+            return value.list;
+        return value.list.isEmpty() ? QVariant(0) : QVariant(value.list.join(u'|'));
+    case FormValue::StringList:
+        if (type == QMetaType::QString)
+            return value.list.join(QStringLiteral("\r\n"));
+        return value.list;
+    case FormValue::Collection:
+        break;
+    }
+    fail(object, stored.name, stored.line, QStringLiteral("value of the wrong kind"));
+}
+
+void writeCollection(QObject* object, const QMetaProperty& property, const FormProperty& stored)
+{
+    QObject* collection = property.read(object).value<QObject*>();
+    if (!collection)
+        fail(object, stored.name, stored.line, QStringLiteral("not a collection"));
+    for (const FormValue::Item& item : stored.value.items) {
+        QObject* added = nullptr;
+        if (!QMetaObject::invokeMethod(collection, "add", Q_RETURN_ARG(QObject*, added)) || !added)
+            fail(object, stored.name, stored.line, QStringLiteral("cannot add an item"));
+        for (const FormProperty& itemProperty : item.properties)
+            FormPropertyWriter::write(added, itemProperty, nullptr);
+    }
+}
+
+bool writeGeometry(QObject* object, const FormProperty& stored)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || stored.value.kind != FormValue::Integer)
+        return false;
+    const int v = int(stored.value.integer);
+    if (stored.name == QLatin1String("Left"))
+        widget->move(v, widget->y());
+    else if (stored.name == QLatin1String("Top"))
+        widget->move(widget->x(), v);
+    else if (stored.name == QLatin1String("Width"))
+        widget->resize(v, widget->height());
+    else if (stored.name == QLatin1String("Height"))
+        widget->resize(widget->width(), v);
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+void FormPropertyWriter::write(QObject* object, const FormProperty& stored, QString* deferredComponent)
+{
+    const qsizetype dot = stored.name.indexOf(u'.');
+    if (dot > 0) {
+        const QString head = stored.name.left(dot);
+        const QString tail = stored.name.mid(dot + 1);
+        const QMetaProperty headProperty = findProperty(object, head);
+        if (head == QLatin1String("Font") && object->isWidgetType()
+            && (!headProperty.isValid() || headProperty.metaType().id() == QMetaType::QFont)) {
+            applyFontPart(static_cast<QWidget*>(object), tail, stored.value, stored.line);
+            return;
+        }
+        if (headProperty.isValid()) {
+            if (auto* sub = headProperty.read(object).value<QObject*>()) {
+                write(sub, {tail, stored.value, stored.line}, deferredComponent);
+                return;
+            }
+        }
+        const QMetaProperty joined = findProperty(object, head + tail);
+        if (!joined.isValid())
+            fail(object, stored.name, stored.line, QStringLiteral("no such property"));
+        write(object, {head + tail, stored.value, stored.line}, deferredComponent);
+        return;
+    }
+
+    const QMetaProperty property = findProperty(object, stored.name);
+    if (property.isValid() && stored.value.kind == FormValue::Collection) {
+        writeCollection(object, property, stored);
+        return;
+    }
+    if (!property.isValid() || !property.isWritable()) {
+        if (writeGeometry(object, stored))
+            return;
+        fail(object, stored.name, stored.line, QStringLiteral("no such property"));
+    }
+    if (stored.value.kind == FormValue::Identifier && property.metaType().flags() & QMetaType::PointerToQObject) {
+        if (!deferredComponent)
+            fail(object, stored.name, stored.line, QStringLiteral("component references are not allowed here"));
+        *deferredComponent = stored.value.text;
+        return;
+    }
+    if (!property.write(object, convert(object, property, stored)))
+        fail(object, stored.name, stored.line, QStringLiteral("value not accepted"));
+}
+
+void FormPropertyWriter::writeObject(QObject* object, const QString& name, QObject* component, int line)
+{
+    const QMetaProperty property = findProperty(object, name);
+    if (!property.isValid() || !property.write(object, QVariant::fromValue(component)))
+        fail(object, name, line, QStringLiteral("cannot refer to ") + component->objectName());
+}
+
+} // namespace runtime
