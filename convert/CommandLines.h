@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+namespace convert {
+
+// What the command-line texts are built from. The source is the full path
+// in single-file work and the bare file name in batch work.
+struct CommandLineInput {
+    int ripMode = 0;
+    QString source;
+    QString destination;
+    bool authorizationRequired = false;
+    QString ownerPassword;
+    QString userPassword;
+    bool zoomEnabled = false;
+    QString zoomText;
+};
+
+// The source's file name (after the last delimiter) without its last four
+// characters, whatever they are.
+QString BaseName(const QString& source, const QString& delimiter);
+
+// D + delimiter + B + extension (".html", ".txt", ".rtf").
+QString OutputPath(const QString& destination, const QString& baseName, const QString& extension,
+                   const QString& delimiter);
+
+// The same enclosed in double quotes; the quotes are part of the text
+// (save-as call, opening results).
+QString QuotedOutputPath(const QString& destination, const QString& baseName,
+                         const QString& extension, const QString& delimiter);
+
+// windir + delimiter + "system32" + delimiter + program.
+QString SystemProgramPath(const QString& windir, const QString& program, const QString& delimiter);
+
+// The HTML converter's parameter text, read left to right: zoom, user
+// password, owner password, "-i ", then "-q -noframes -nomerge" and the two
+// quoted paths. Each password is quoted by the command-line rules so it
+// arrives as one argument (a password without blanks or quotes keeps its
+// text). A zoom text that is not a number raises the runtime's error, in
+// every mode.
+QString HtmlConverterParameters(const CommandLineInput& input, const QString& delimiter);
+
+// The text converter's whole command line: its program path (unquoted), a
+// blank, the quoted source and the quoted ".txt" output.
+QString TextConverterCommandLine(const QString& windir, const CommandLineInput& input,
+                                 const QString& delimiter);
+
+inline const QString HtmlConverterName = QStringLiteral("zorvan.exe");
+inline const QString TextConverterName = QStringLiteral("quildo.exe");
+
+} // namespace convert
