@@ -1,0 +1,9 @@
+#pragma once
+
+namespace runtime {
+
+// Makes the runtime's own controls (TLabel, TBevel, TImage) known to stored
+// form descriptions by their class names.
+void RegisterStandardComponents();
+
+} // namespace runtime
