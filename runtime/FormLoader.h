@@ -21,6 +21,8 @@ namespace runtime {
 //  - Font.Name/Height/Size/Style/Color: the widget's font and text colour;
 //    Height below 0 is a pixel height. Other dotted names set the part after
 //    the dot on the sub-object the first part names.
+// A collection (< item ... end >) is a QObject* property whose object has
+// Q_INVOKABLE QObject* add() and, optionally, clear(), called first.
 // Values convert to the property's type: colour names and TColor numbers to
 // QColor, bitmap resource names to QImage/QPixmap/QIcon, sets to flag texts.
 // Any failure raises RuntimeError naming the component, property and line.

@@ -130,6 +130,10 @@ void writeCollection(QObject* object, const QMetaProperty& property, const FormP
     QObject* collection = property.read(object).value<QObject*>();
     if (!collection)
         fail(object, stored.name, stored.line, QStringLiteral("not a collection"));
+    // A stored collection replaces what the component put there itself, as
+    // a designer's streaming does; collections without clear() only grow.
+    if (collection->metaObject()->indexOfMethod("clear()") >= 0)
+        QMetaObject::invokeMethod(collection, "clear");
     for (const FormValue::Item& item : stored.value.items) {
         QObject* added = nullptr;
         if (!QMetaObject::invokeMethod(collection, "add", Q_RETURN_ARG(QObject*, added)) || !added)

@@ -22,6 +22,7 @@ class LoaderItems : public QObject {
 public:
     using QObject::QObject;
     Q_INVOKABLE QObject* add() { return new LoaderItem(this); }
+    Q_INVOKABLE void clear() { qDeleteAll(children()); }
 };
 
 class LoaderWidget : public QWidget {
@@ -36,7 +37,11 @@ class LoaderWidget : public QWidget {
 public:
     enum Style { MacOS = 1, BlueGlass = 5 };
     Q_ENUM(Style)
-    using QWidget::QWidget;
+    explicit LoaderWidget(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {
+        m_buttons.add(); // a default item that the stored collection replaces
+    }
     QObject* buttons() { return &m_buttons; }
     void fire() { emit clicked(); }
 
