@@ -9,6 +9,8 @@
 #include <QMetaMethod>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace runtime {
 
 namespace {
@@ -40,9 +42,29 @@ public:
                                        .arg(fixup.componentName));
             FormPropertyWriter::writeObject(fixup.target, fixup.property, component, fixup.line);
         }
+        finishWidgets(m_form);
     }
 
 private:
+    // Chains each container's children in their stored tab order.
+    static void finishWidgets(QObject* container)
+    {
+        QList<QWidget*> ordered;
+        for (QObject* child : container->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (!widget)
+                continue;
+            if (widget->property(kTabOrderProperty).isValid())
+                ordered.append(widget);
+            finishWidgets(widget);
+        }
+        std::stable_sort(ordered.begin(), ordered.end(), [](QWidget* a, QWidget* b) {
+            return a->property(kTabOrderProperty).toInt() < b->property(kTabOrderProperty).toInt();
+        });
+        for (qsizetype i = 1; i < ordered.size(); ++i)
+            QWidget::setTabOrder(ordered[i - 1], ordered[i]);
+    }
+
     void createChild(QObject* parent, const FormNode& node)
     {
         QObject* object = ComponentRegistry::create(node.className, m_form, parent);

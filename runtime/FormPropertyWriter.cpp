@@ -13,6 +13,8 @@
 
 namespace runtime {
 
+const char* const kTabOrderProperty = "_qx_tabOrder";
+
 namespace {
 
 [[noreturn]] void fail(const QObject* object, const QString& name, int line, const QString& what)
@@ -143,23 +145,53 @@ void writeCollection(QObject* object, const QMetaProperty& property, const FormP
     }
 }
 
-bool writeGeometry(QObject* object, const FormProperty& stored)
+// Settings every control has, for widgets whose class publishes no property
+// of that name: bounds, visibility, enabled state, hint and tab settings.
+bool writeControlSetting(QObject* object, const FormProperty& stored)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || stored.value.kind != FormValue::Integer)
+    if (!widget)
         return false;
-    const int v = int(stored.value.integer);
-    if (stored.name == QLatin1String("Left"))
-        widget->move(v, widget->y());
-    else if (stored.name == QLatin1String("Top"))
-        widget->move(widget->x(), v);
-    else if (stored.name == QLatin1String("Width"))
-        widget->resize(v, widget->height());
-    else if (stored.name == QLatin1String("Height"))
-        widget->resize(widget->width(), v);
-    else
-        return false;
-    return true;
+    const FormValue& value = stored.value;
+    const QString& name = stored.name;
+    const bool isBool = value.kind == FormValue::Identifier
+        && (value.text == QLatin1String("True") || value.text == QLatin1String("False"));
+    const bool flag = value.text == QLatin1String("True");
+    if (value.kind == FormValue::Integer) {
+        const int v = int(value.integer);
+        if (name == QLatin1String("Left"))
+            widget->move(v, widget->y());
+        else if (name == QLatin1String("Top"))
+            widget->move(widget->x(), v);
+        else if (name == QLatin1String("Width"))
+            widget->resize(v, widget->height());
+        else if (name == QLatin1String("Height"))
+            widget->resize(widget->width(), v);
+        else if (name == QLatin1String("TabOrder"))
+            widget->setProperty(kTabOrderProperty, v);
+        else
+            return false;
+        return true;
+    }
+    if (isBool) {
+        if (name == QLatin1String("Visible"))
+            widget->setVisible(flag); // a hidden child stays hidden when the form shows
+        else if (name == QLatin1String("Enabled"))
+            widget->setEnabled(flag);
+        else if (name == QLatin1String("TabStop"))
+            // A control that is no tab stop still takes the focus when clicked.
+            widget->setFocusPolicy(flag ? Qt::StrongFocus : Qt::ClickFocus);
+        else if (name == QLatin1String("ShowHint"))
+            ;
+        else
+            return false;
+        return true;
+    }
+    if (value.kind == FormValue::String && name == QLatin1String("Hint")) {
+        widget->setToolTip(value.text);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -195,7 +227,7 @@ void FormPropertyWriter::write(QObject* object, const FormProperty& stored, QStr
         return;
     }
     if (!property.isValid() || !property.isWritable()) {
-        if (writeGeometry(object, stored))
+        if (writeControlSetting(object, stored))
             return;
         fail(object, stored.name, stored.line, QStringLiteral("no such property"));
     }

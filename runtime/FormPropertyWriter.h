@@ -6,6 +6,10 @@ class QObject;
 
 namespace runtime {
 
+// The stored tab position, left on each widget for the loader to chain once
+// the whole form exists.
+extern const char* const kTabOrderProperty;
+
 // Sets one stored property on a component by name through Qt's meta-object,
 // converting the stored value to the property's type. See FormLoader.h for
 // the rules.

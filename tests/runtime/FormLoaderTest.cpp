@@ -82,6 +82,8 @@ object Form1: TLoaderWidget
   object First: TLoaderWidget
     Left = 8
     Top = 336
+    TabOrder = 1
+    TabStop = True
     Width = 80
     Height = 35
     UIStyle = BlueGlass
@@ -102,6 +104,11 @@ object Form1: TLoaderWidget
       end>
   end
   object Second: TLoaderWidget
+    TabOrder = 0
+    TabStop = False
+  end
+  object Third: TLoaderWidget
+    Visible = False
   end
 end)")));
     EXPECT_EQ(form.caption, QStringLiteral("Advanced"));
@@ -111,6 +118,7 @@ end)")));
     ASSERT_TRUE(first && second);
     EXPECT_EQ(form.children().indexOf(first) < form.children().indexOf(second), true);
     EXPECT_EQ(first->geometry(), QRect(8, 336, 80, 35));
+    EXPECT_EQ(second->nextInFocusChain(), first); // stored tab order, not creation order
     EXPECT_EQ(first->style, LoaderWidget::BlueGlass);
     EXPECT_EQ(first->color, QColor(0xE7, 0xE7, 0xE7));
     EXPECT_EQ(first->borderColor, runtime::clBtnFace);
@@ -122,6 +130,8 @@ end)")));
     const auto items = first->buttons()->children();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(static_cast<LoaderItem*>(items[1])->top, 7);
+    EXPECT_EQ(second->focusPolicy(), Qt::ClickFocus);
+    EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("Third"))->isHidden());
     first->fire();
     EXPECT_EQ(form.log, QStringList{QStringLiteral("Button1Click")});
 }
