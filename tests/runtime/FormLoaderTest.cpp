@@ -108,6 +108,7 @@ object Form1: TLoaderWidget
     TabStop = False
   end
   object Third: TLoaderWidget
+    TabStop = True
     Visible = False
   end
 end)")));
