@@ -15,6 +15,8 @@ namespace runtime {
 
 namespace {
 
+constexpr const char* kLoadingProperty = "_qx_loading";
+
 struct Fixup {
     QObject* target;
     QString property;
@@ -28,6 +30,11 @@ public:
 
     void load(const FormNode& root)
     {
+        struct LoadingMark {
+            QObject* form;
+            explicit LoadingMark(QObject* f) : form(f) { form->setProperty(kLoadingProperty, true); }
+            ~LoadingMark() { form->setProperty(kLoadingProperty, QVariant()); }
+        } mark(m_form);
         m_form->setObjectName(root.name);
         applyProperties(m_form, root);
         for (const FormNode& child : root.children)
@@ -124,6 +131,15 @@ private:
 };
 
 } // namespace
+
+bool IsLoading(const QObject* object)
+{
+    for (; object; object = object->parent()) {
+        if (object->property(kLoadingProperty).toBool())
+            return true;
+    }
+    return false;
+}
 
 void LoadForm(QObject* form, const FormNode& root)
 {

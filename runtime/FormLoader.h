@@ -28,6 +28,11 @@ namespace runtime {
 // Any failure raises RuntimeError naming the component, property and line.
 void LoadForm(QObject* form, const FormNode& root);
 
+// True while `object` or one of its ancestors is being loaded from a form
+// description: controls use it to hold back events that loading would
+// otherwise fire (a stored Checked = True is no click).
+bool IsLoading(const QObject* object);
+
 // Reads the description file (a Qt resource path works) and loads it.
 void LoadFormFile(QObject* form, const QString& path);
 

@@ -27,7 +27,7 @@ public:
 
 class LoaderWidget : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString Caption MEMBER caption)
+    Q_PROPERTY(QString Caption MEMBER caption WRITE setCaption)
     Q_PROPERTY(Style UIStyle MEMBER style)
     Q_PROPERTY(QColor Color MEMBER color)
     Q_PROPERTY(runtime::TColor BorderColor MEMBER borderColor)
@@ -44,8 +44,14 @@ public:
     }
     QObject* buttons() { return &m_buttons; }
     void fire() { emit clicked(); }
+    void setCaption(const QString& text)
+    {
+        caption = text;
+        loadingSeen = runtime::IsLoading(this);
+    }
 
     QString caption;
+    bool loadingSeen = false;
     Style style = MacOS;
     QColor color;
     runtime::TColor borderColor = 0;
@@ -113,6 +119,8 @@ object Form1: TLoaderWidget
   end
 end)")));
     EXPECT_EQ(form.caption, QStringLiteral("Advanced"));
+    EXPECT_TRUE(form.loadingSeen);
+    EXPECT_FALSE(runtime::IsLoading(&form));
     EXPECT_EQ(form.size(), QSize(632, 476));
     auto* first = form.findChild<LoaderWidget*>(QStringLiteral("First"));
     auto* second = form.findChild<LoaderWidget*>(QStringLiteral("Second"));
