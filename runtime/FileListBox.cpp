@@ -1,0 +1,93 @@
+#include "runtime/FileListBox.h"
+
+#include "runtime/FileList.h"
+#include "runtime/RuntimeError.h"
+
+#include <QDir>
+#include <QStyledItemDelegate>
+
+namespace runtime {
+
+namespace {
+
+// Items of a file list all have the list's item height.
+class ItemHeightDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (auto* list = qobject_cast<const FileListBox*>(option.widget))
+            size.setHeight(list->itemHeight());
+        return size;
+    }
+};
+
+} // namespace
+
+FileListBox::FileListBox(QWidget* parent)
+    : QListWidget(parent)
+    , m_directory(QDir::currentPath())
+{
+    setUniformItemSizes(true);
+    setItemDelegate(new ItemHeightDelegate(this));
+    reread();
+}
+
+void FileListBox::setDirectory(const QString& directory)
+{
+    // A relative folder is taken from the folder listed now, which is the
+    // working directory.
+    const QString absolute = QDir::cleanPath(QDir(m_directory).absoluteFilePath(directory));
+    if (!QDir::setCurrent(absolute))
+        throw RuntimeError(QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(absolute)));
+    m_directory = absolute;
+    reread();
+}
+
+void FileListBox::setMask(const QString& mask)
+{
+    m_mask = mask;
+    reread();
+}
+
+void FileListBox::setFileType(FileTypes types)
+{
+    m_fileType = types;
+    reread();
+}
+
+void FileListBox::setItemHeight(int height)
+{
+    if (height <= 0 || height == m_itemHeight)
+        return;
+    m_itemHeight = height;
+    doItemsLayout();
+}
+
+void FileListBox::applyFilePath(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const FolderAndMask parts = SplitFolderAndMask(path);
+    if (!parts.folder.isEmpty())
+        setDirectory(parts.folder);
+    if (!parts.mask.isEmpty())
+        setMask(parts.mask);
+}
+
+void FileListBox::reread()
+{
+    QStringList names;
+    if (m_fileType & ftDirectory) {
+        for (const QString& folder : ListMatchingFolders(m_directory, m_mask))
+            names << QLatin1Char('[') + folder + QLatin1Char(']');
+    }
+    if (m_fileType & ftNormal)
+        names << ListMatchingFiles(m_directory, m_mask);
+    SortIgnoringCase(names);
+    clear();
+    addItems(names);
+}
+
+} // namespace runtime
