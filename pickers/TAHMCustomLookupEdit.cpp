@@ -1,6 +1,7 @@
 #include "pickers/TAHMCustomLookupEdit.h"
 
 #include "pickers/LookupGeometry.h"
+#include "runtime/FormLoader.h"
 #include "runtime/SpeedButton.h"
 
 #include <QApplication>
@@ -127,9 +128,9 @@ void TAHMCustomLookupEdit::resizeEvent(QResizeEvent* event)
 {
     runtime::MaskEdit::resizeEvent(event);
     // Too low for its font: grow, and let the resize that follows place
-    // the buttons.
+    // the buttons. While a form is loaded its font may not be set yet.
     const int minimum = GetMinHeight();
-    if (height() < minimum) {
+    if (height() < minimum && !runtime::IsLoading(this)) {
         resize(width(), minimum);
         return;
     }

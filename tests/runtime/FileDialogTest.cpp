@@ -27,7 +27,7 @@ QStringList shownNames(QFileDialog& dialog, int expected)
     if (!view)
         return {};
     QStringList names;
-    QTest::qWaitFor([&] {
+    (void)QTest::qWaitFor([&] {
         names.clear();
         const QModelIndex root = view->rootIndex();
         for (int row = 0; row < view->model()->rowCount(root); ++row)

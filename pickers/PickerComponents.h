@@ -1,0 +1,5 @@
+#pragma once
+
+// Makes the path pickers (TAHMLookupEdit, TAHMFileLookup, TAHMFolderLookup,
+// TAHMExplorerView) known to stored form descriptions by their class names.
+void RegisterPickerComponents();
