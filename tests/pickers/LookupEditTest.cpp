@@ -1,4 +1,5 @@
-#include "pickers/TAHMCustomLookupEdit.h"
+#include "pickers/PickerTestSupport.h"
+#include "pickers/TAHMLookupEdit.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -196,4 +197,16 @@ TEST(LookupEdit, AutoSelectOnEnteringOtherThanByClick)
         edit->setFocus(Qt::OtherFocusReason);
         EXPECT_EQ(edit->selectedText() == edit->text(), autoSelect) << autoSelect;
     }
+}
+
+TEST(LookupEdit, LookupEditShowsBothGlyphs)
+{
+    SKIP_WITHOUT_GLYPH("AHMLOOKUPEDITB1");
+    TAHMLookupEdit edit;
+    EXPECT_TRUE(edit.editButton1()->isVisible());
+    EXPECT_TRUE(edit.editButton2()->isVisible());
+    EXPECT_EQ(edit.editButton1()->glyph(), runtime::LoadBitmapResource(QStringLiteral("AHMLOOKUPEDITB1")));
+    EXPECT_EQ(edit.editButton2()->glyph(), runtime::LoadBitmapResource(QStringLiteral("AHMLOOKUPEDITB2")));
+    EXPECT_EQ(edit.editButton1()->numGlyphs(), 2);
+    EXPECT_EQ(edit.editButton2()->numGlyphs(), 2);
 }

@@ -1,5 +1,6 @@
 #include "common/FileDialogResponder.h"
 #include "common/QStringPrinter.h"
+#include "common/TouchFile.h"
 #include "runtime/FileDialog.h"
 
 #include <QAbstractItemView>
@@ -12,12 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void touch(const QString& path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
 
 // The names the dialog's file list shows, once the file system model has
 // read the folder (it reads in the background).
@@ -76,7 +71,7 @@ TEST(FileDialog, OpenFileDialogOffersLowerCasePdfUnderUpperCaseMask)
 {
     QTemporaryDir dir;
     for (const char* name : {"report.pdf", "Other.Pdf", "LOUD.PDF", "notes.txt"})
-        touch(dir.path() + QLatin1Char('/') + QLatin1String(name));
+        TouchFile(dir.path() + QLatin1Char('/') + QLatin1String(name));
 
     runtime::FileDialogRequest request;
     request.title = QStringLiteral("Choose a PDF");

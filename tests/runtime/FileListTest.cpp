@@ -1,4 +1,5 @@
 #include "common/QStringPrinter.h"
+#include "common/TouchFile.h"
 #include "runtime/FileList.h"
 #include "runtime/FileListBox.h"
 #include "runtime/RuntimeError.h"
@@ -10,12 +11,6 @@
 
 namespace {
 
-void touch(const QString& path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
-
 // A folder of mixed-case PDF names, other files, folders and a hidden file.
 class MixedFolder : public ::testing::Test {
 protected:
@@ -24,7 +19,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         for (const char* name : {"a.pdf", "B.Pdf", "C.PDF", "notes.txt", "My Report.pdf", "zeta.PDF",
                                  "\xc3\x9c" "bersicht.pdf", "archive.pdf.gz", ".hidden.pdf", "bar"})
-            touch(path(QString::fromUtf8(name)));
+            TouchFile(path(QString::fromUtf8(name)));
         ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.pdf")));
         ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Sub")));
     }
@@ -143,8 +138,8 @@ TEST_F(MixedFolder, FileListBoxRereadsFilesThatAppeared)
     list.setDirectory(m_dir.path());
     ASSERT_EQ(list.count(), AllPdfs.size());
 
-    touch(path(QStringLiteral("Another one.PDF")));
-    touch(path(QStringLiteral("late.txt")));
+    TouchFile(path(QStringLiteral("Another one.PDF")));
+    TouchFile(path(QStringLiteral("late.txt")));
     EXPECT_EQ(list.count(), AllPdfs.size()); // nothing changes until it is read again
     list.reread();
     ASSERT_EQ(list.count(), AllPdfs.size() + 1);
