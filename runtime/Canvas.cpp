@@ -22,11 +22,6 @@ Canvas::Canvas(QPaintDevice* device)
 {
 }
 
-Canvas::Canvas(Bitmap& bitmap)
-    : m_painter(&bitmap.image())
-{
-}
-
 void Canvas::fillRect(const QRect& rect)
 {
     if (rect.width() > 0 && rect.height() > 0)
@@ -44,7 +39,7 @@ void Canvas::frameRect(const QRect& rect)
     fillRect(Rect(r - 1, t, r, b));
 }
 
-void Canvas::setPixel(int x, int y, QRgb rgb)
+void Canvas::plot(int x, int y, QRgb rgb)
 {
     m_painter.fillRect(QRect(x, y, 1, 1), QColor::fromRgb(rgb));
 }
@@ -57,7 +52,7 @@ void Canvas::lineTo(int x, int y)
     const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
     int err = dx + dy;
     while (x0 != x || y0 != y) {
-        setPixel(x0, y0, m_pen);
+        plot(x0, y0, m_pen);
         const int e2 = 2 * err;
         if (e2 >= dy) { err += dy; x0 += sx; }
         if (e2 <= dx) { err += dx; y0 += sy; }
@@ -86,43 +81,40 @@ void Canvas::copyRect(const QRect& dest, const QImage& source, const QRect& sour
     m_painter.setCompositionMode(mode);
 }
 
-void Canvas::draw(int x, int y, const Bitmap& bitmap)
+void Canvas::draw(int x, int y, const QImage& bitmap)
 {
-    if (bitmap.isEmpty())
+    if (!bitmap.isNull())
+        m_painter.drawImage(QPoint(x, y), bitmap);
+}
+
+void Canvas::drawTransparent(int x, int y, const QImage& bitmap, QRgb key)
+{
+    if (!bitmap.isNull())
+        m_painter.drawImage(QPoint(x, y), KeyedOut(bitmap, key));
+}
+
+void Canvas::stretchDraw(const QRect& dest, const QImage& bitmap, bool transparent)
+{
+    if (bitmap.isNull() || bitmap.width() == 0 || bitmap.height() == 0 || dest.width() <= 0 || dest.height() <= 0)
         return;
-    if (bitmap.transparent())
-        drawKeyed(x, y, bitmap.image(), bitmap.transparentColor());
+    const QImage scaled = StretchNearest(bitmap, bitmap.rect(), dest.width(), dest.height());
+    if (transparent)
+        drawTransparent(dest.x(), dest.y(), scaled, DefaultTransparentColor(bitmap));
     else
-        m_painter.drawImage(QPoint(x, y), bitmap.image());
+        draw(dest.x(), dest.y(), scaled);
 }
 
-void Canvas::stretchDraw(const QRect& dest, const Bitmap& bitmap)
+void Canvas::drawDisabled(int x, int y, const QImage& bitmap, bool transparent)
 {
-    if (bitmap.isEmpty() || dest.width() <= 0 || dest.height() <= 0)
-        return;
-    const QImage scaled = StretchNearest(bitmap.image(), bitmap.image().rect(), dest.width(), dest.height());
-    if (bitmap.transparent())
-        drawKeyed(dest.x(), dest.y(), scaled, bitmap.transparentColor());
-    else
-        m_painter.drawImage(dest.topLeft(), scaled);
-}
-
-void Canvas::drawKeyed(int x, int y, const QImage& image, QRgb key)
-{
-    m_painter.drawImage(QPoint(x, y), KeyedOut(image, key));
-}
-
-void Canvas::drawDisabled(int x, int y, const Bitmap& bitmap)
-{
-    if (bitmap.isEmpty())
+    if (bitmap.isNull())
         return;
     // Lightened grey keeps the shape readable while plainly not active.
-    QImage grey = bitmap.image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = bitmap.transparentColor() & 0xFFFFFFu;
+    QImage grey = bitmap.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = DefaultTransparentColor(bitmap) & 0xFFFFFFu;
     for (int py = 0; py < grey.height(); ++py) {
         auto* line = reinterpret_cast<QRgb*>(grey.scanLine(py));
         for (int px = 0; px < grey.width(); ++px) {
-            if (bitmap.transparent() && (line[px] & 0xFFFFFFu) == key) {
+            if (transparent && (line[px] & 0xFFFFFFu) == key) {
                 line[px] = 0;
                 continue;
             }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/Bitmap.h"
-#include "runtime/Color.h"
+#include "runtime/TColor.h"
 
 #include <QPainter>
 #include <QPoint>
@@ -24,22 +24,19 @@ constexpr int Bottom(const QRect& r) { return r.y() + r.height(); }
 // A thin canvas over QPainter with the semantics the skin's drawing rules
 // were written for: fills and copies leave out the right and bottom edges,
 // FrameRect draws inside its rectangle, stretched copies are
-// nearest-neighbour, LineTo leaves out its end point, and a bitmap drawn
-// with its transparent flag set keys out its transparent colour.
+// nearest-neighbour, LineTo leaves out its end point, and bitmaps drawn
+// transparent key out their transparent colour.
 class Canvas {
 public:
     explicit Canvas(QPaintDevice* device);
-    explicit Canvas(Bitmap& bitmap);
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
     // For text and anything the GDI-like calls below do not cover.
     QPainter& painter() { return m_painter; }
 
-    void setPenColor(TColor color) { m_pen = ColorToRgb(color); }
-    void setBrushColor(TColor color) { m_brush = ColorToRgb(color); }
-    QRgb penRgb() const { return m_pen; }
-    QRgb brushRgb() const { return m_brush; }
+    void setPenColor(TColor color) { m_pen = ColorFromTColor(color).rgb(); }
+    void setBrushColor(TColor color) { m_brush = ColorFromTColor(color).rgb(); }
 
     void fillRect(const QRect& rect);
     void frameRect(const QRect& rect);
@@ -48,20 +45,22 @@ public:
     void lineTo(int x, int y);
     // Joined lines; like LineTo, only the very last point is left out.
     void polyline(const QVector<QPoint>& points);
-    void setPixel(int x, int y, QRgb rgb);
 
     // Copies source pixels into dest, stretched nearest-neighbour, opaque.
     void copyRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
-    // Draws the whole bitmap at (x, y), honouring its transparent flag.
-    void draw(int x, int y, const Bitmap& bitmap);
-    // Draws the bitmap stretched into dest, honouring its transparent flag.
-    void stretchDraw(const QRect& dest, const Bitmap& bitmap);
-    // Draws the image at (x, y) with every pixel of the key colour left out.
-    void drawKeyed(int x, int y, const QImage& image, QRgb key);
+    // Draws the whole bitmap at (x, y), opaque.
+    void draw(int x, int y, const QImage& bitmap);
+    // Draws the bitmap at (x, y) with every pixel of the key colour left out.
+    void drawTransparent(int x, int y, const QImage& bitmap, QRgb key);
+    // Draws the bitmap stretched nearest-neighbour into dest; when
+    // transparent, its bottom-left pixel's colour is left out.
+    void stretchDraw(const QRect& dest, const QImage& bitmap, bool transparent = false);
     // Draws the bitmap greyed, the look of a disabled image.
-    void drawDisabled(int x, int y, const Bitmap& bitmap);
+    void drawDisabled(int x, int y, const QImage& bitmap, bool transparent);
 
 private:
+    void plot(int x, int y, QRgb rgb);
+
     QPainter m_painter;
     QRgb m_pen = 0xFF000000u;
     QRgb m_brush = 0xFFFFFFFFu;

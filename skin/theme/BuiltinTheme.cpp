@@ -1,5 +1,6 @@
 #include "skin/theme/BuiltinTheme.h"
 
+#include "runtime/BitmapResource.h"
 #include "skin/theme/SkinBitmaps.h"
 
 #include <QMetaObject>
@@ -92,10 +93,10 @@ BuiltinThemeCell LookupBuiltinThemeValue(TsuiUIStyle style, ThemeElement element
     return (*kStyles[s - 1])[static_cast<int>(element) - 1];
 }
 
-TColor GetBuiltinThemeColor(TsuiUIStyle style, ThemeElement element)
+runtime::TColor GetBuiltinThemeColor(TsuiUIStyle style, ThemeElement element)
 {
     const auto* cell = cellOf(style, element, ThemeValueKind::Color);
-    return cell ? TColor(cell->number) : 0;
+    return cell ? runtime::TColor(cell->number) : 0;
 }
 
 int GetBuiltinThemeInt(TsuiUIStyle style, ThemeElement element)
@@ -116,25 +117,23 @@ QString GetBuiltinThemeImageName(TsuiUIStyle style, ThemeElement element)
     return cell ? QString::fromLatin1(cell->image) : QString();
 }
 
-void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, runtime::Bitmap* bitmap)
+void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap)
 {
     const QString name = GetBuiltinThemeImageName(style, element);
-    if (bitmap && !name.isEmpty())
-        bitmap->loadFromResource(name);
+    if (!name.isEmpty())
+        bitmap = runtime::ToBitmap(runtime::LoadBitmapResource(name));
 }
 
-void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, runtime::Bitmap* bitmap,
+void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap,
                            int frameCount, int frameIndex)
 {
-    if (!bitmap)
-        return;
     if (frameCount == 0) {
         LoadBuiltinThemeBitmap(style, element, bitmap);
         return;
     }
-    runtime::Bitmap strip;
-    LoadBuiltinThemeBitmap(style, element, &strip);
-    ExtractBitmapFrame(strip, *bitmap, frameCount, frameIndex);
+    QImage strip;
+    LoadBuiltinThemeBitmap(style, element, strip);
+    ExtractBitmapFrame(strip, bitmap, frameCount, frameIndex);
 }
 
 bool InheritsClassNamed(const QObject* object, const char* className)

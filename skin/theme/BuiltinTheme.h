@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/Bitmap.h"
-#include "runtime/Color.h"
+#include <QImage>
+#include "runtime/TColor.h"
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/UIStyle.h"
 
@@ -23,19 +23,19 @@ BuiltinThemeCell LookupBuiltinThemeValue(TsuiUIStyle style, ThemeElement element
 
 // The queries never raise for a style without tables or a kind mismatch;
 // they answer colour 0, integer -1, False, and leave a bitmap untouched.
-TColor GetBuiltinThemeColor(TsuiUIStyle style, ThemeElement element);
+runtime::TColor GetBuiltinThemeColor(TsuiUIStyle style, ThemeElement element);
 int GetBuiltinThemeInt(TsuiUIStyle style, ThemeElement element);
 bool GetBuiltinThemeBool(TsuiUIStyle style, ThemeElement element);
 // The resource name of an Image element, or an empty string.
 QString GetBuiltinThemeImageName(TsuiUIStyle style, ThemeElement element);
 
-// Replaces bitmap's contents with the element's resource bitmap when bitmap
-// is given and the element is an Image element.
-void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, runtime::Bitmap* bitmap);
+// Replaces bitmap's contents with the element's resource bitmap when the
+// element is an Image element.
+void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap);
 // With frameCount 0 the whole bitmap; otherwise frame frameIndex (1-based)
 // of a strip of frameCount frames. A non-image element with frameCount > 0
 // leaves bitmap empty.
-void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, runtime::Bitmap* bitmap,
+void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap,
                            int frameCount, int frameIndex);
 
 // The UIStyle a skinned part starts with: when owner is a form (a top-level

@@ -1,5 +1,7 @@
 #include "skin/theme/MenuDrawing.h"
 
+#include "runtime/BitmapResource.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFont>
@@ -11,9 +13,8 @@ constexpr char kHandlersProperty[] = "quarlexMenuItemDrawHandlers";
 
 void drawMacBitmap(runtime::Canvas& canvas, const QRect& rect, const char* name, int rows)
 {
-    runtime::Bitmap bitmap;
-    bitmap.loadFromResource(QString::fromLatin1(name));
-    bitmap.setHeight(rows);
+    QImage bitmap = runtime::LoadBitmapResource(QString::fromLatin1(name));
+    runtime::SetBitmapSize(bitmap, bitmap.width(), rows);
     canvas.stretchDraw(rect, bitmap);
 }
 
@@ -35,19 +36,19 @@ MenuItemDrawHandlers GetMenuItemDrawHandlers(const QAction* item)
     return item ? item->property(kHandlersProperty).value<MenuItemDrawHandlers>() : MenuItemDrawHandlers{};
 }
 
-void FrameRectColor(runtime::Canvas& canvas, const QRect& rect, TColor color)
+void FrameRectColor(runtime::Canvas& canvas, const QRect& rect, runtime::TColor color)
 {
     canvas.setBrushColor(color);
     canvas.frameRect(rect);
 }
 
-void FillRectColor(runtime::Canvas& canvas, const QRect& rect, TColor color)
+void FillRectColor(runtime::Canvas& canvas, const QRect& rect, runtime::TColor color)
 {
     canvas.setBrushColor(color);
     canvas.fillRect(rect);
 }
 
-void DrawMenuSeparator(runtime::Canvas& canvas, const QRect& rect, TColor color, int indent)
+void DrawMenuSeparator(runtime::Canvas& canvas, const QRect& rect, runtime::TColor color, int indent)
 {
     canvas.setPenColor(color);
     canvas.moveTo(rect.x() + indent + 4, rect.y() + 2);
@@ -69,7 +70,7 @@ void DrawMacMenuBarTall(runtime::Canvas& canvas, const QRect& rect)
     drawMacBitmap(canvas, rect, "MACOS_MENU_BAR", 20);
 }
 
-void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, TColor borderColor, TColor edgeColor)
+void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor, runtime::TColor edgeColor)
 {
     const int r = windowSize.width(), b = windowSize.height();
     canvas.setBrushColor(borderColor);
@@ -80,7 +81,7 @@ void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, TColo
     canvas.polyline({{0, b - 1}, {r - 1, b - 1}, {r - 1, 0}, {r, 0}, {0, 0}});
 }
 
-void AssignSystemMenuFont(QFont& font, TColor& color)
+void AssignSystemMenuFont(QFont& font, runtime::TColor& color)
 {
     font = QApplication::font("QMenu");
     color = runtime::clMenuText;

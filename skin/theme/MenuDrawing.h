@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/Canvas.h"
-#include "runtime/Color.h"
+#include "runtime/TColor.h"
 
 #include <QMetaType>
 #include <functional>
@@ -29,11 +29,11 @@ void SetMenuItemDrawHandlers(QAction* item, const MenuDrawItemHandler& onDrawIte
 // The handlers set on item; empty functions when none were set.
 MenuItemDrawHandlers GetMenuItemDrawHandlers(const QAction* item);
 
-void FrameRectColor(runtime::Canvas& canvas, const QRect& rect, TColor color);
-void FillRectColor(runtime::Canvas& canvas, const QRect& rect, TColor color);
+void FrameRectColor(runtime::Canvas& canvas, const QRect& rect, runtime::TColor color);
+void FillRectColor(runtime::Canvas& canvas, const QRect& rect, runtime::TColor color);
 // A line from (Left + indent + 4, Top + 2) up to, not including,
 // (Right - 2, Top + 2).
-void DrawMenuSeparator(runtime::Canvas& canvas, const QRect& rect, TColor color, int indent);
+void DrawMenuSeparator(runtime::Canvas& canvas, const QRect& rect, runtime::TColor color, int indent);
 
 // The MacOS menu bar and selection looks, stretched from their 1-pixel-wide
 // bitmaps: the bar's top 12 rows, the selection's top 20, the tall bar's 20.
@@ -44,7 +44,7 @@ void DrawMacMenuBarTall(runtime::Canvas& canvas, const QRect& rect);
 // The border of a popup menu window of the given size, drawn by the popup
 // itself: a frame in borderColor, a white frame inside it, and the bottom,
 // right and top edges in edgeColor.
-void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, TColor borderColor, TColor edgeColor);
+void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor, runtime::TColor edgeColor);
 
 // Gives font the platform's menu font and color the menu-text colour.
-void AssignSystemMenuFont(QFont& font, TColor& color);
+void AssignSystemMenuFont(QFont& font, runtime::TColor& color);

@@ -27,9 +27,9 @@ QRect drawCorner(runtime::Canvas& canvas, const QImage& skin, const QRect& sourc
     if (cw > 0 && ch > 0) {
         const QImage corner = runtime::StretchNearest(skin, QRect(sx, sy, cw, ch), cw, ch);
         if (transparent)
-            canvas.drawKeyed(dx, dy, corner, SkinKeyColor);
+            canvas.drawTransparent(dx, dy, corner, SkinKeyColor);
         else
-            canvas.painter().drawImage(QPoint(dx, dy), corner);
+            canvas.draw(dx, dy, corner);
     }
     return QRect(dx, dy, cw, ch);
 }
@@ -59,17 +59,17 @@ void drawPart(runtime::Canvas& canvas, const QImage& skin, QRect source, const Q
         source.setWidth(1);
     if (source.height() <= 0)
         source.setHeight(1);
-    canvas.drawKeyed(dest.x(), dest.y(), runtime::StretchNearest(skin, source, dest.width(), dest.height()),
+    canvas.drawTransparent(dest.x(), dest.y(), runtime::StretchNearest(skin, source, dest.width(), dest.height()),
                      SkinKeyColor);
 }
 
 } // namespace
 
-void DrawStretchedSkin(const runtime::Bitmap& frame, runtime::Canvas& canvas, const QRect& rect, bool transparent)
+void DrawStretchedSkin(const QImage& frame, runtime::Canvas& canvas, const QRect& rect, bool transparent)
 {
-    if (frame.isEmpty())
+    if (frame.isNull() || frame.width() == 0 || frame.height() == 0)
         return;
-    const QImage& skin = frame.image();
+    const QImage& skin = frame;
     const int sw = frame.width(), sh = frame.height();
     const int W = rect.width(), H = rect.height();
     const int bottom = runtime::Bottom(rect);

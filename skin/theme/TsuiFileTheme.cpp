@@ -14,14 +14,12 @@ TsuiFileTheme::TsuiFileTheme(QObject* owner)
 {
 }
 
-void TsuiFileTheme::GetBitmapFrame(ThemeElement element, runtime::Bitmap* bitmap, int frameCount,
+void TsuiFileTheme::GetBitmapFrame(ThemeElement element, QImage& bitmap, int frameCount,
                                    int frameIndex) const
 {
-    if (!bitmap)
-        return;
-    runtime::Bitmap strip;
-    m_manager.GetBitmap(element, &strip);
-    ExtractBitmapFrame(strip, *bitmap, frameCount, frameIndex);
+    QImage strip;
+    m_manager.GetBitmap(element, strip);
+    ExtractBitmapFrame(strip, bitmap, frameCount, frameIndex);
 }
 
 void TsuiFileTheme::AssignThemeFile(const QString& value)

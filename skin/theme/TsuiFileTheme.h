@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/Bitmap.h"
-#include "runtime/Color.h"
+#include <QImage>
+#include "runtime/TColor.h"
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/TsuiFileThemeMgr.h"
 #include "skin/theme/UIStyle.h"
@@ -31,9 +31,9 @@ public:
 
     bool ThemeLoaded() const { return m_loaded; }
 
-    void GetBitmap(ThemeElement element, runtime::Bitmap* bitmap) const { m_manager.GetBitmap(element, bitmap); }
-    void GetBitmapFrame(ThemeElement element, runtime::Bitmap* bitmap, int frameCount, int frameIndex) const;
-    TColor GetColor(ThemeElement element) const { return m_manager.GetColor(element); }
+    void GetBitmap(ThemeElement element, QImage& bitmap) const { m_manager.GetBitmap(element, bitmap); }
+    void GetBitmapFrame(ThemeElement element, QImage& bitmap, int frameCount, int frameIndex) const;
+    runtime::TColor GetColor(ThemeElement element) const { return m_manager.GetColor(element); }
     int GetInt(ThemeElement element) const { return m_manager.GetInt(element); }
     bool GetBool(ThemeElement element) const { return m_manager.GetBool(element); }
 

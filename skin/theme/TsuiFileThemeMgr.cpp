@@ -1,5 +1,7 @@
 #include "skin/theme/TsuiFileThemeMgr.h"
 
+#include "runtime/Bitmap.h"
+
 #include <QFileInfo>
 
 #include <array>
@@ -28,13 +30,13 @@ bool TsuiFileThemeMgr::LoadFromFile(const QString& fileName)
     return true;
 }
 
-void TsuiFileThemeMgr::GetBitmap(ThemeElement element, runtime::Bitmap* bitmap) const
+void TsuiFileThemeMgr::GetBitmap(ThemeElement element, QImage& bitmap) const
 {
-    if (!m_reader || !bitmap)
+    if (!m_reader)
         return;
     const QByteArray bytes = m_reader->GetBitmapStream(keyOf(element));
     if (!bytes.isEmpty())
-        bitmap->loadFromBmpData(bytes);
+        runtime::LoadBitmapFromBmpData(bitmap, bytes);
 }
 
 bool TsuiFileThemeMgr::GetBool(ThemeElement element) const

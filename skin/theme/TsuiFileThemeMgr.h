@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/Bitmap.h"
-#include "runtime/Color.h"
+#include <QImage>
+#include "runtime/TColor.h"
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/TsuiThemeFileReader.h"
 
@@ -19,11 +19,11 @@ public:
 
     // Loads the element's bitmap into bitmap; a missing entry, an entry
     // without a bitmap or no reader leave bitmap untouched.
-    void GetBitmap(ThemeElement element, runtime::Bitmap* bitmap) const;
+    void GetBitmap(ThemeElement element, QImage& bitmap) const;
     bool GetBool(ThemeElement element) const;
     // 0 without a reader, -1 when the reader lacks the key.
     int GetInt(ThemeElement element) const;
-    TColor GetColor(ThemeElement element) const { return TColor(GetInt(element)); }
+    runtime::TColor GetColor(ThemeElement element) const { return runtime::TColor(GetInt(element)); }
 
 private:
     std::unique_ptr<TsuiThemeFileReader> m_reader;

@@ -14,7 +14,7 @@ void DrawParentBackground(runtime::Canvas& canvas, const QWidget* control)
     painter.restore();
 }
 
-void DrawWindowBorder(runtime::Canvas& canvas, const QSize& windowSize, TColor borderColor, TColor innerColor,
+void DrawWindowBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor, runtime::TColor innerColor,
                       bool drawInner)
 {
     const QRect outer(QPoint(0, 0), windowSize);
@@ -26,7 +26,7 @@ void DrawWindowBorder(runtime::Canvas& canvas, const QSize& windowSize, TColor b
     }
 }
 
-void DrawWindowBorder(QWidget* control, TColor borderColor, TColor innerColor, bool drawInner)
+void DrawWindowBorder(QWidget* control, runtime::TColor borderColor, runtime::TColor innerColor, bool drawInner)
 {
     runtime::Canvas canvas(control);
     DrawWindowBorder(canvas, control->size(), borderColor, innerColor, drawInner);
