@@ -37,8 +37,8 @@ std::string CheckBmpHeader(const std::uint8_t* data, std::size_t size)
         return "bitmap header runs past the record";
     const std::uint8_t* info = data + FileHeaderSize;
     const bool core = infoSize == CoreHeader;
-    const std::int64_t width = core ? readU16(info + 4) : readI32(info + 4);
-    const std::int64_t rawHeight = core ? readU16(info + 6) : readI32(info + 8);
+    const std::int64_t width = core ? std::int64_t(readU16(info + 4)) : std::int64_t(readI32(info + 4));
+    const std::int64_t rawHeight = core ? std::int64_t(readU16(info + 6)) : std::int64_t(readI32(info + 8));
     const std::int64_t height = rawHeight < 0 ? -rawHeight : rawHeight;
     const std::uint32_t bpp = core ? readU16(info + 10) : readU16(info + 14);
     const std::uint32_t compression = core ? Rgb : ReadU32(info + 16);

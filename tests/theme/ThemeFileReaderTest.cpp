@@ -163,3 +163,13 @@ TEST_F(ThemeFileReader, AFileThatCannotBeOpenedRaises)
 {
     EXPECT_THROW(TsuiThemeFileReader(dir.filePath(QStringLiteral("absent"))), runtime::RuntimeError);
 }
+
+TEST_F(ThemeFileReader, TopDownBitmapsAreSound)
+{
+    auto bytes = WriteThemeFile({BitmapEntry("ButtonImage", BmpBytes(strip(6, 4)))});
+    const std::size_t bmpData = ReadU32(&bytes[RecordOffsets(bytes)[0] + 65]);
+    PutU32(bytes, bmpData + 22, std::uint32_t(-4)); // a negative height stores rows top down
+    const TsuiThemeFileReader reader(write(bytes));
+    const QImage image = QImage::fromData(reader.GetBitmapStream(QStringLiteral("ButtonImage")), "BMP");
+    EXPECT_EQ(image.size(), QSize(6, 4));
+}
