@@ -55,9 +55,7 @@ class FileTheme : public ::testing::Test {
 protected:
     QString themeFile(const QString& name, int minWidth)
     {
-        QImage strip(54, 21, QImage::Format_RGB32);
-        for (int x = 0; x < 54; ++x)
-            strip.setPixel(x, 0, qRgb(x, 0, 0));
+        const QImage strip = CoordinateImage(54, 21);
         const QString path = dir.filePath(name);
         WriteBytes(path, WriteThemeFile({IntegerEntry("FormMinWidthInt", minWidth),
                                          IntegerEntry("FormBackgroundColor", 0xE7E7E7),

@@ -1,3 +1,5 @@
+#include "ThemeFileTestSupport.h"
+
 #include "runtime/Canvas.h"
 #include "skin/theme/FormHelpers.h"
 #include "skin/theme/MenuDrawing.h"
@@ -12,16 +14,6 @@ namespace {
 
 constexpr QRgb Magenta = 0xFFFF00FFu;
 constexpr QRgb Green = 0xFF00FF00u;
-
-// Each pixel names its own position: red = x, green = y, blue = 7.
-QImage coordinateImage(int width, int height)
-{
-    QImage image(width, height, runtime::BitmapFormat);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x, y, 7));
-    return image;
-}
 
 QPoint sourceOf(const QImage& image, int x, int y)
 {
@@ -50,7 +42,7 @@ TEST(SkinBitmaps, ExtractBitmapFrameCutsEqualFramesAndDropsTheRemainder)
     };
     for (const Case& c : cases) {
         QImage frame;
-        ExtractBitmapFrame(coordinateImage(c.width, c.height), frame, c.count, c.index);
+        ExtractBitmapFrame(CoordinateImage(c.width, c.height), frame, c.count, c.index);
         ASSERT_EQ(frame.size(), QSize(c.frameWidth, c.height));
         EXPECT_EQ(sourceOf(frame, 0, 0), QPoint(c.firstColumn, 0));
         EXPECT_EQ(sourceOf(frame, c.frameWidth - 1, c.height - 1), QPoint(c.firstColumn + c.frameWidth - 1, c.height - 1));
@@ -62,7 +54,7 @@ TEST(SkinBitmaps, ExtractBitmapFrameCutsEqualFramesAndDropsTheRemainder)
 
 TEST(SkinBitmaps, RotateBitmapLeftTurnsCounterClockwise)
 {
-    QImage image = coordinateImage(6, 10);
+    QImage image = CoordinateImage(6, 10);
     RotateBitmapLeft(image);
     ASSERT_EQ(image.size(), QSize(10, 6));
     EXPECT_EQ(sourceOf(image, 0, 0), QPoint(5, 0)); // top-right ends at top-left
@@ -75,7 +67,7 @@ TEST(SkinBitmaps, TileDrawStartsAtTheOriginAndRunsOneTilePast)
 {
     QImage target = blank(20, 20);
     runtime::Canvas canvas(&target);
-    TileDraw(canvas, coordinateImage(3, 4), Rect(5, 5, 12, 10));
+    TileDraw(canvas, CoordinateImage(3, 4), Rect(5, 5, 12, 10));
     // Tiles cover x < 3 + 7 and y < 4 + 5: columns 0..11 and rows 0..11.
     EXPECT_EQ(sourceOf(target, 0, 0), QPoint(0, 0));
     EXPECT_EQ(sourceOf(target, 7, 9), QPoint(1, 1));
@@ -97,7 +89,7 @@ TEST(StretchedSkin, NinePartsOfAnOddFrameLandWhereTheRulesPutThem)
 {
     QImage target = blank(75, 23);
     runtime::Canvas canvas(&target);
-    DrawStretchedSkin(coordinateImage(18, 21), canvas, Rect(0, 0, 75, 23), true);
+    DrawStretchedSkin(CoordinateImage(18, 21), canvas, Rect(0, 0, 75, 23), true);
 
     struct Part { const char* name; QRect dest; int dx, dy; bool fixedX, fixedY; int sx, sy; };
     // dest box, then the source pixel of its top-left and whether a column
@@ -146,7 +138,7 @@ TEST(StretchedSkin, TinyTargetsAndEvenFramesDrawWithinBounds)
     for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(3, 2), QSize(75, 22)}) {
         QImage target = blank(size.width(), size.height());
         runtime::Canvas canvas(&target);
-        DrawStretchedSkin(coordinateImage(18, 20), canvas, Rect(0, 0, size.width(), size.height()), false);
+        DrawStretchedSkin(CoordinateImage(18, 20), canvas, Rect(0, 0, size.width(), size.height()), false);
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x)
                 EXPECT_NE(target.pixel(x, y), Green) << size.width() << "x" << size.height() << " at " << x << "," << y;
@@ -155,7 +147,7 @@ TEST(StretchedSkin, TinyTargetsAndEvenFramesDrawWithinBounds)
     // the row at its place rather than leaving a hole.
     QImage target = blank(75, 23);
     runtime::Canvas canvas(&target);
-    DrawStretchedSkin(coordinateImage(18, 20), canvas, Rect(0, 0, 75, 23), false);
+    DrawStretchedSkin(CoordinateImage(18, 20), canvas, Rect(0, 0, 75, 23), false);
     EXPECT_NE(target.pixel(0, 11), Green);
 }
 
@@ -172,14 +164,14 @@ TEST(Canvas, FillsAndCopiesLeaveOutRightAndBottomFramesStayInside)
     canvas.frameRect(Rect(0, 0, 10, 10));
     EXPECT_EQ(target.pixel(9, 9), qRgb(0, 0, 255));
     EXPECT_EQ(target.pixel(1, 1), Green);
-    canvas.copyRect(Rect(6, 6, 9, 9), coordinateImage(2, 2), Rect(0, 0, 1, 1));
+    canvas.copyRect(Rect(6, 6, 9, 9), CoordinateImage(2, 2), Rect(0, 0, 1, 1));
     EXPECT_EQ(sourceOf(target, 8, 8), QPoint(0, 0));
     EXPECT_EQ(target.pixel(9, 8), qRgb(0, 0, 255));
 }
 
 TEST(Canvas, StretchedCopiesAreNearestNeighbour)
 {
-    const QImage stretched = runtime::StretchNearest(coordinateImage(4, 1), Rect(0, 0, 4, 1), 8, 2);
+    const QImage stretched = runtime::StretchNearest(CoordinateImage(4, 1), Rect(0, 0, 4, 1), 8, 2);
     for (int x = 0; x < 8; ++x)
         EXPECT_EQ(sourceOf(stretched, x, 1), QPoint(x / 2, 0));
 }

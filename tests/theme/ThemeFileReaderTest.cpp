@@ -24,15 +24,6 @@ protected:
     QTemporaryDir dir;
 };
 
-QImage strip(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y)
-            image.setPixel(x, y, qRgb(x, y, 9));
-    return image;
-}
-
 } // namespace
 
 TEST_F(ThemeFileReader, ReadsEveryKindAndLooksUpTheFirstEntryIgnoringCase)
@@ -43,8 +34,8 @@ TEST_F(ThemeFileReader, ReadsEveryKindAndLooksUpTheFirstEntryIgnoringCase)
         BooleanEntry("ButtonTransparentBool", true),
         BooleanEntry("TitleBarButtonTransparentBool", false),
         IntegerEntry("TitleBarButtonRightOffsetInt", -1),
-        BitmapEntry("ButtonImage", BmpBytes(strip(54, 21))),
-        BitmapEntry("BUTTONIMAGE", BmpBytes(strip(2, 2))),
+        BitmapEntry("ButtonImage", BmpBytes(CoordinateImage(54, 21))),
+        BitmapEntry("BUTTONIMAGE", BmpBytes(CoordinateImage(2, 2))),
         StringEntry("Author", "someone"),
         IntegerEntry(std::string(64, 'N'), 64),
         IntegerEntry("a=b", 5),
@@ -100,7 +91,7 @@ TEST_F(ThemeFileReader, MalformedFilesAreRejectedWithTheFileAndTheFault)
     const Bytes valid = WriteThemeFile({
         IntegerEntry("FormMinWidthInt", 130),
         BooleanEntry("ButtonTransparentBool", true),
-        BitmapEntry("ButtonImage", BmpBytes(strip(8, 4))),
+        BitmapEntry("ButtonImage", BmpBytes(CoordinateImage(8, 4))),
     });
     const auto records = RecordOffsets(valid);
     const std::size_t intRecord = records[0], boolRecord = records[1], bmpRecord = records[2];
@@ -166,7 +157,7 @@ TEST_F(ThemeFileReader, AFileThatCannotBeOpenedRaises)
 
 TEST_F(ThemeFileReader, TopDownBitmapsAreSound)
 {
-    auto bytes = WriteThemeFile({BitmapEntry("ButtonImage", BmpBytes(strip(6, 4)))});
+    auto bytes = WriteThemeFile({BitmapEntry("ButtonImage", BmpBytes(CoordinateImage(6, 4)))});
     const std::size_t bmpData = ReadU32(&bytes[RecordOffsets(bytes)[0] + 65]);
     PutU32(bytes, bmpData + 22, std::uint32_t(-4)); // a negative height stores rows top down
     const TsuiThemeFileReader reader(write(bytes));

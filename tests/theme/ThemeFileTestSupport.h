@@ -9,6 +9,16 @@
 
 #include <vector>
 
+// Each pixel names its own position: red = x, green = y, blue = 7.
+inline QImage CoordinateImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x, y, 7));
+    return image;
+}
+
 // BMP file bytes of an image, as a theme file embeds them.
 inline std::vector<std::uint8_t> BmpBytes(const QImage& image)
 {
