@@ -24,6 +24,7 @@ constexpr TColor clActiveCaption = TColor(0x80000002);
 constexpr TColor clInactiveCaption = TColor(0x80000003);
 constexpr TColor clMenu = TColor(0x80000004);
 constexpr TColor clWindow = TColor(0x80000005);
+constexpr TColor clMenuText = TColor(0x80000007);
 constexpr TColor clWindowText = TColor(0x80000008);
 constexpr TColor clHighlight = TColor(0x8000000D);
 constexpr TColor clHighlightText = TColor(0x8000000E);
