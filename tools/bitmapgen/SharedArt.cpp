@@ -203,25 +203,33 @@ QImage LookupFrame(LookupGlyph glyph, int frame, int w, int h)
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::black);
         for (int i = 0; i < 3; ++i)
-            p.drawRect(QRectF(1.5 + i * 4, h - 4, 2, 2));
+            p.drawRect(QRectF(2 + i * 4, h / 2 + 1, 2, 2));
         break;
     case LookupGlyph::DropDown:
         painters::Arrow(p, QRectF(0, 0, w, h), 2, 7, Qt::black);
         break;
     }
     p.end();
-    return frame == 0 ? keyed(layer, NavFace) : embossed(layer, NavFace);
+    if (frame == 0)
+        return keyed(layer, NavFace);
+    // Pictures turn pale grey when disabled; black marks are embossed as
+    // the system draws disabled text.
+    const bool picture = glyph == LookupGlyph::File || glyph == LookupGlyph::Folder;
+    return picture ? keyed(art::Disabled(layer, NavFace, 0.5), NavFace) : embossed(layer, NavFace);
 }
 
 QImage ProgramIcon(int size)
 {
     // A page with a red band (the PDF) and a blue glass badge with an arrow
-    // (the conversion), on a transparent background.
+    // (the conversion), on a transparent background. Drawn on a 16-unit grid
+    // so the 16-pixel icon lands on whole pixels.
     QImage icon = art::Transparent(size, size);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 16.0, size / 16.0);
-    const double line = size <= 16 ? 1.0 : 16.0 / size * 2.0;
+    const double line = size <= 16 ? 1.0 : std::max(16.0 / size, 0.4);
+    const bool large = size >= 48;
+
     QPainterPath sheet;
     sheet.moveTo(1.5, 0.5);
     sheet.lineTo(9, 0.5);
@@ -229,19 +237,44 @@ QImage ProgramIcon(int size)
     sheet.lineTo(12.5, 15.5);
     sheet.lineTo(1.5, 15.5);
     sheet.closeSubpath();
+    if (large) {
+        for (int i = 3; i >= 1; --i) { // a soft shadow to the lower right
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 0, 0, 18));
+            p.drawPath(sheet.translated(0.12 * i, 0.16 * i));
+        }
+    }
     p.setPen(QPen(QColor(0x4A, 0x55, 0x66), line));
-    p.setBrush(Qt::white);
+    p.setBrush(painters::Vertical(Ramp({{0, Qt::white}, {1, QColor(0xE6, 0xEB, 0xF2)}}), QRectF(1.5, 0.5, 11, 15)));
     p.drawPath(sheet);
+    QPainterPath fold;
+    fold.moveTo(9, 0.5);
+    fold.lineTo(9, 4);
+    fold.lineTo(12.5, 4);
+    fold.closeSubpath();
+    p.setBrush(QColor(0xCF, 0xD7, 0xE2));
+    p.drawPath(fold);
+
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xC8, 0x2A, 0x1E));
-    p.drawRect(QRectF(2.5, 3, 7.5, 2.6));
+    p.drawRect(QRectF(2.5, 4.6, 7.5, 2.6));
     p.setBrush(QColor(0x9A, 0xA6, 0xB6));
-    for (double y = 7; y < 12; y += 2)
-        p.drawRect(QRectF(3, y, 6.5, 0.9));
+    for (double y = 8.6; y < 14; y += 2)
+        p.drawRect(QRectF(3, y, 4.5, 0.9));
+
     const QRectF badge(7.2, 7.2, 8.6, 8.6);
     p.setBrush(painters::Vertical(Ramp({{0, QColor(0x7C, 0xB8, 0xF0)}, {0.5, QColor(0x2A, 0x70, 0xC8)}, {1, QColor(0x4C, 0x94, 0xE2)}}), badge));
     p.setPen(QPen(QColor(0x17, 0x3E, 0x78), line));
     p.drawEllipse(badge);
+    if (large) {
+        const QRectF shine(badge.left() + 1.6, badge.top() + 0.6, badge.width() - 3.2, badge.height() * 0.45);
+        QLinearGradient g(shine.topLeft(), shine.bottomLeft());
+        g.setColorAt(0, QColor(255, 255, 255, 170));
+        g.setColorAt(1, QColor(255, 255, 255, 20));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawEllipse(shine);
+    }
     QPainterPath arrow;
     arrow.moveTo(9.2, 10.7);
     arrow.lineTo(11.7, 10.7);
