@@ -120,6 +120,10 @@ private:
         QImage mock(W, barH + 140, QImage::Format_ARGB32);
         mock.fill(face);
         QPainter p(&mock);
+        // MacOS and Protein frames tile their form background.
+        const QImage tile = get(style + "_FORM_BACKGROUND");
+        if (!tile.isNull())
+            p.fillRect(mock.rect(), QBrush(tile));
         p.drawImage(QRect(left.width(), 0, W - left.width() - right.width(), barH), client);
         p.drawImage(0, 0, left);
         p.drawImage(W - right.width(), 0, right);

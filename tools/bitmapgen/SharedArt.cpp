@@ -64,8 +64,9 @@ QImage MenuChecked(int w, int h)
 {
     // White is the menus' see-through colour for this picture.
     QImage image = art::Blank(w, h, Qt::white);
-    static const art::Glyph check{{"......#", ".....##", "#...###", "##.###.", "#####..", ".###...", "..#...."}};
-    art::DrawGlyph(image, check, 1, 2, Qt::black);
+    static const art::Glyph check{
+        {"........#", ".......##", "#.....###", "##...###.", "###.###..", ".#####...", "..###....", "...#....."}};
+    art::DrawGlyphCentred(image, check, Qt::black);
     return image;
 }
 
