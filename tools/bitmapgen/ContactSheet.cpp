@@ -182,7 +182,7 @@ private:
             if (r.group != group)
                 continue;
             const QImage& img = get(r.name);
-            const int scale = std::clamp(700 / std::max(1, img.width()), 2, 6);
+            const int scale = std::clamp(std::min(700 / std::max(1, img.width()), 240 / std::max(1, img.height())), 2, 6);
             const int w = std::max(img.width() * scale, 230), h = img.height() * scale + 30;
             if (x + w > SheetWidth - Margin) {
                 x = Margin;
