@@ -249,9 +249,10 @@ TEST(MenuImages, CheckMarkOnWhite)
     EXPECT_GT(ink, 10);
 }
 
-// Navigator and lookup glyphs are masked by a corner pixel's colour: the
-// navigator's buttons take the top-left one, the lookup buttons the
-// bottom-left one. Both are the key colour; the glyph itself is not.
+// Navigator and lookup glyphs and the window's link pictures are masked by a
+// corner pixel's colour: the navigator's buttons take the top-left one, the
+// lookup buttons and picture controls the bottom-left one. Both are the key
+// colour; the picture itself is not.
 TEST(GlyphImages, CornersCarryTheKeyColour)
 {
     const struct {
@@ -261,7 +262,9 @@ TEST(GlyphImages, CornersCarryTheKeyColour)
                  {"TAHMFileLookupA", 2},
                  {"AHMFolderLookup", 2},
                  {"AHMLOOKUPEDITB1", 2},
-                 {"AHMLOOKUPEDITB2", 2}};
+                 {"AHMLOOKUPEDITB2", 2},
+                 {"QUARLEX_IMAGE1", 1},
+                 {"QUARLEX_IMAGE2", 1}};
     for (const auto& c : cases) {
         const QImage strip = load(c.name);
         std::set<QByteArray> frames;

@@ -291,4 +291,46 @@ QImage ProgramIcon(int size)
     return icon;
 }
 
+namespace {
+// The dialog colour the link pictures stand on, for their soft edges.
+const QColor FormFace(0xE7, 0xE7, 0xE7);
+} // namespace
+
+QImage MakerLink(int w, int h)
+{
+    QImage layer = art::Transparent(w, h);
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double d = w - 2;
+    const QRectF globe(1, 1, d, d);
+    p.setPen(QPen(QColor(0x17, 0x3E, 0x78), 1));
+    p.setBrush(painters::Vertical(Ramp({{0, QColor(0x8C, 0xC8, 0xF6)}, {0.5, QColor(0x3A, 0x86, 0xD8)}, {1, QColor(0x1F, 0x5F, 0xB0)}}), globe));
+    p.drawEllipse(globe.adjusted(0.5, 0.5, -0.5, -0.5));
+    // Meridians and parallels.
+    p.setPen(QPen(QColor(255, 255, 255, 170), 1));
+    p.setBrush(Qt::NoBrush);
+    const QPointF c = globe.center();
+    p.drawEllipse(c, d * 0.22, d / 2 - 1);
+    p.drawLine(QPointF(c.x(), globe.top() + 1), QPointF(c.x(), globe.bottom() - 1));
+    p.drawLine(QPointF(globe.left() + 1, c.y()), QPointF(globe.right() - 1, c.y()));
+    p.drawLine(QPointF(globe.left() + 3, c.y() - d * 0.25), QPointF(globe.right() - 3, c.y() - d * 0.25));
+    p.drawLine(QPointF(globe.left() + 3, c.y() + d * 0.25), QPointF(globe.right() - 3, c.y() + d * 0.25));
+    p.end();
+    QImage image = art::Flatten(layer, FormFace, true);
+    static const art::Glyph www{{"#...#.#...#.#...#", "#...#.#...#.#...#", "#.#.#.#.#.#.#.#.#", "#.#.#.#.#.#.#.#.#",
+                                 ".#.#...#.#...#.#."}};
+    art::DrawGlyph(image, www, (w - www.Width()) / 2, h - www.Height() - 2, QColor(0x17, 0x3E, 0x78));
+    return image;
+}
+
+QImage ProductLink(int w, int h)
+{
+    QImage icon = ProgramIcon(std::min(w, h) - 1);
+    QImage layer = art::Transparent(w, h);
+    QPainter p(&layer);
+    p.drawImage(0, 0, icon);
+    p.end();
+    return art::Flatten(layer, FormFace, true);
+}
+
 } // namespace shared
