@@ -8,7 +8,6 @@
 namespace shared {
 
 namespace {
-using art::Mix;
 using art::Ramp;
 
 const QColor NavFace(0xE8, 0xE8, 0xE8);
