@@ -69,6 +69,7 @@ const Expected Table[] = {
     {"DBNAV_BUTTON", 160, 16, 8},
     {"TAHMFileLookupA", 26, 13, 8},      {"AHMFolderLookup", 26, 13, 8},
     {"AHMLOOKUPEDITB1", 26, 13, 8},      {"AHMLOOKUPEDITB2", 26, 13, 8},
+    {"QUARLEX_IMAGE1", 25, 33, 8},       {"QUARLEX_IMAGE2", 33, 33, 8},
     {"MAINICON", 16, 16, 32},
 };
 // clang-format on

@@ -175,6 +175,8 @@ std::vector<Resource> Catalogue()
         out.push_back(strip(QString::fromLatin1(name), 26, 13, 8, 2, "normal, disabled; magenta background",
                             [g](int k, int fw, int h) { return shared::LookupFrame(g, k, fw, h); }));
     }
+    out.push_back(single(QStringLiteral("QUARLEX_IMAGE1"), 25, 33, 8, "whole; magenta background", shared::MakerLink));
+    out.push_back(single(QStringLiteral("QUARLEX_IMAGE2"), 33, 33, 8, "whole; magenta background", shared::ProductLink));
     out.push_back(single(QStringLiteral("MAINICON"), 16, 16, 32, "whole; alpha channel", [](int w, int) { return shared::ProgramIcon(w); }));
     return out;
 }

@@ -3,6 +3,7 @@
 #include "BmpWriter.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 
@@ -120,6 +121,10 @@ private:
         QImage mock(W, barH + 140, QImage::Format_ARGB32);
         mock.fill(face);
         QPainter p(&mock);
+        // MacOS and Protein frames tile their form background.
+        const QImage tile = get(style + "_FORM_BACKGROUND");
+        if (!tile.isNull())
+            p.fillRect(mock.rect(), QBrush(tile));
         p.drawImage(QRect(left.width(), 0, W - left.width() - right.width(), barH), client);
         p.drawImage(0, 0, left);
         p.drawImage(W - right.width(), 0, right);
@@ -164,11 +169,34 @@ private:
         p.drawImage(QRect(9, py + 1, 244, 10), progress);
         p.setPen(Qt::black);
         p.drawText(QRect(8, py, 409, 12), Qt::AlignCenter, QStringLiteral("60%"));
+        roundTopCorners(p, style, W, mock.height());
         p.end();
 
         if (painting())
             painter_.drawImage(QRect(Margin, y_, W * 2, mock.height() * 2), mock);
         y_ += mock.height() * 2 + Margin;
+    }
+
+    // The window region rounds the top corners (WinXP 13, BlueGlass 11) and
+    // the title bar outlines them in the border colour, except in WinXP.
+    static void roundTopCorners(QPainter& p, const QString& style, int w, int h)
+    {
+        const int round = style == "WINXP" ? 13 : style == "BLUEGLASS" ? 11 : 0;
+        if (round == 0)
+            return;
+        p.setRenderHint(QPainter::Antialiasing, false);
+        QPainterPath inside;
+        inside.addRoundedRect(QRectF(0, 0, w + 1, h + 2 * round), round / 2.0, round / 2.0);
+        QPainterPath outside;
+        outside.addRect(QRectF(0, 0, w, round));
+        p.setCompositionMode(QPainter::CompositionMode_Clear);
+        p.fillPath(outside.subtracted(inside), Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (style != "WINXP") {
+            p.setPen(Qt::black);
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(QRectF(-1, 0, w + 2, h + 50), (round + 1) / 2.0, round / 2.0);
+        }
     }
 
     void flowItems(const QString& group, const std::vector<Resource>& resources)
@@ -178,7 +206,7 @@ private:
             if (r.group != group)
                 continue;
             const QImage& img = get(r.name);
-            const int scale = std::clamp(700 / std::max(1, img.width()), 2, 6);
+            const int scale = std::clamp(std::min(700 / std::max(1, img.width()), 240 / std::max(1, img.height())), 2, 6);
             const int w = std::max(img.width() * scale, 230), h = img.height() * scale + 30;
             if (x + w > SheetWidth - Margin) {
                 x = Margin;

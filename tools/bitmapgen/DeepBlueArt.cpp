@@ -3,10 +3,10 @@
 
 #include <QPainter>
 
-// DeepBlue: flat dark blue. A navy caption band over a deeper lower band,
-// separated by a single light line; flat square title buttons; flat light
-// push buttons with a navy outline. Few colours by design, so the 4-bit
-// pictures hold it without loss.
+// DeepBlue: flat dark blue. A navy caption band over a slightly deeper lower
+// band, separated by a single lighter line; flat square title buttons; flat
+// light push buttons with a navy outline. Few colours by design, so the
+// 4-bit pictures hold it without loss.
 namespace {
 
 using art::Mix;
@@ -14,7 +14,7 @@ using art::Ramp;
 
 const QColor Face(0xE8, 0xE8, 0xE8);
 const QColor Navy(0x1F, 0x3C, 0x78);
-const QColor Deep(0x16, 0x2C, 0x5A);
+const QColor Deep(0x1A, 0x33, 0x69);
 const QColor Line(0x4A, 0x70, 0xB8);
 const QColor Accent(0x33, 0x5C, 0xA8);
 
@@ -35,14 +35,12 @@ public:
         if (y < band)
             return Navy;
         if (y == band)
-            return Line;
+            return QColor(0x35, 0x58, 0x9A);
         if (y == h - 1)
             return QColor(0x0B, 0x1A, 0x38);
         return Deep;
     }
 
-    QImage TitleLeft(int w, int h) const override { return withTab(TitleClient(w, h), false); }
-    QImage TitleRight(int w, int h) const override { return withTab(TitleClient(w, h), true); }
 
     QImage TitleButton(TitleGlyph glyph, State state, int size, int top, int h) const override
     {
@@ -107,20 +105,6 @@ public:
         return image;
     }
 
-private:
-    // A flat lighter tab in the lower band under the caption start and under
-    // the buttons, ending in a slant well inside the image.
-    QImage withTab(QImage image, bool mirrored) const
-    {
-        const int band = image.height() * 23 / 32;
-        const int length = image.width() * 2 / 3;
-        for (int y = band + 2; y < image.height() - 2; ++y) {
-            const int end = length - (y - band - 2);
-            for (int x = 0; x < end; ++x)
-                image.setPixelColor(mirrored ? image.width() - 1 - x : x, y, Accent);
-        }
-        return image;
-    }
 };
 
 } // namespace

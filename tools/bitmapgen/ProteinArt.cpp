@@ -48,19 +48,20 @@ public:
         QImage layer = art::Transparent(w, h);
         QPainter p(&layer);
         p.setRenderHint(QPainter::Antialiasing);
-        // Bubbles thin out towards the right; none reaches the last 24
-        // columns, where the image meets the client rows.
+        // The bubbles keep clear of the caption at the left and thin out
+        // towards the right; none reaches the last 16 columns, where the
+        // image meets the client rows.
         struct Bubble {
             double x, y, r;
         };
-        const Bubble chain[] = {{0.36, 0.62, 5.5}, {0.44, 0.35, 7.5}, {0.53, 0.66, 4.5}, {0.60, 0.30, 6.0},
-                                {0.68, 0.58, 8.0}, {0.77, 0.34, 4.0}, {0.84, 0.60, 5.0}, {0.91, 0.40, 3.0}};
+        const Bubble chain[] = {{0.60, 0.60, 5.5}, {0.65, 0.34, 7.0}, {0.71, 0.64, 4.5}, {0.76, 0.32, 5.5},
+                                {0.82, 0.58, 7.5}, {0.88, 0.36, 4.0}, {0.92, 0.62, 3.5}, {0.95, 0.42, 2.5}};
         p.setPen(QPen(QColor(255, 255, 255, 70), 1.2));
         for (size_t i = 1; i < std::size(chain); ++i)
             p.drawLine(QPointF(chain[i - 1].x * w, chain[i - 1].y * h), QPointF(chain[i].x * w, chain[i].y * h));
         for (const Bubble& b : chain) {
             const QPointF c(b.x * w, b.y * h);
-            const double fade = 1.0 - 0.6 * (b.x - 0.36) / 0.55;
+            const double fade = 1.0 - 0.6 * (b.x - 0.60) / 0.35;
             QRadialGradient g(c + QPointF(-b.r * 0.35, -b.r * 0.35), b.r * 1.2);
             g.setColorAt(0, QColor(255, 255, 255, int(150 * fade)));
             g.setColorAt(1, QColor(255, 255, 255, int(30 * fade)));
@@ -70,7 +71,7 @@ public:
         }
         p.end();
         QPainter q(&image);
-        q.setClipRect(0, 0, w - 24, h);
+        q.setClipRect(0, 0, w - 16, h);
         q.drawImage(0, 0, layer);
         return image;
     }
@@ -78,10 +79,10 @@ public:
     QImage TitleButton(TitleGlyph glyph, State state, int size, int top, int h) const override
     {
         const bool close = glyph == TitleGlyph::Close;
-        QColor body(255, 255, 255, 150), ink = Qt::white, ring(255, 255, 255, 230);
+        QColor body(255, 255, 255, 150), ink(0x2A, 0x6C, 0xB0), ring(255, 255, 255, 230);
         if (state == State::Hot) {
             body = close ? QColor(0xFF, 0xDC, 0xDC) : QColor(0xFF, 0xFF, 0xFF);
-            ink = close ? QColor(0xC0, 0x39, 0x2B) : Ink;
+            ink = close ? QColor(0xC0, 0x39, 0x2B) : QColor(0x1E, 0x55, 0x90);
         } else if (state == State::Pressed) {
             body = close ? QColor(0xF0, 0xA8, 0xA0) : QColor(0xCC, 0xE5, 0xFA);
             ink = close ? QColor(0x90, 0x20, 0x18) : QColor(0x1E, 0x55, 0x90);
@@ -97,8 +98,6 @@ public:
         QImage frame = art::Flatten(layer, TitleBackdrop(size, top, h), true);
         const int shift = state == State::Pressed ? 1 : 0;
         const art::Glyph& g = TitleGlyphFor(glyph, size);
-        if (state == State::Normal)
-            art::DrawGlyphCentred(frame, g, QColor(0x2A, 0x6C, 0xB0, 140), 1, 1);
         art::DrawGlyphCentred(frame, g, ink, shift, shift);
         return frame;
     }

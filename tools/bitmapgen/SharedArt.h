@@ -26,4 +26,10 @@ QImage LookupFrame(LookupGlyph glyph, int frame, int w, int h);
 // The program icon with an alpha channel, drawn for the size asked.
 QImage ProgramIcon(int size);
 
+// The main window's two link pictures, on the key colour (the picture
+// controls leave out the bottom-left colour): a globe over "www" for the
+// maker's web page, and the program icon for the product page.
+QImage MakerLink(int w, int h);
+QImage ProductLink(int w, int h);
+
 } // namespace shared
