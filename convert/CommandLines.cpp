@@ -37,12 +37,13 @@ QString HtmlConverterParameters(const CommandLineInput& input, const QString& de
     // Each optional piece goes in front of what is built so far.
     if (LeavesImagesOut(input.ripMode))
         text.prepend(QStringLiteral("-i "));
-    if (input.authorizationRequired && !input.ownerPassword.isEmpty())
-        text.prepend(QStringLiteral("-opw ") + runtime::QuoteArgument(input.ownerPassword) + u' ');
-    if (input.authorizationRequired && !input.userPassword.isEmpty())
-        text.prepend(QStringLiteral("-upw ") + runtime::QuoteArgument(input.userPassword) + u' ');
-    if (input.zoomEnabled)
-        text.prepend(QStringLiteral("-zoom ") + ZoomFactor(input.zoomText) + u' ');
+    const RipOptions& options = input.options;
+    if (options.authorizationRequired && !options.ownerPassword.isEmpty())
+        text.prepend(QStringLiteral("-opw ") + runtime::QuoteArgument(options.ownerPassword) + u' ');
+    if (options.authorizationRequired && !options.userPassword.isEmpty())
+        text.prepend(QStringLiteral("-upw ") + runtime::QuoteArgument(options.userPassword) + u' ');
+    if (options.zoomEnabled)
+        text.prepend(QStringLiteral("-zoom ") + ZoomFactor(options.zoomText) + u' ');
     return text;
 }
 

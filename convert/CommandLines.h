@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/RipOptions.h"
+
 #include <QString>
 
 namespace convert {
@@ -10,11 +12,7 @@ struct CommandLineInput {
     int ripMode = 0;
     QString source;
     QString destination;
-    bool authorizationRequired = false;
-    QString ownerPassword;
-    QString userPassword;
-    bool zoomEnabled = false;
-    QString zoomText;
+    RipOptions options;
 };
 
 // The source's file name (after the last delimiter) without its last four

@@ -35,28 +35,28 @@ TEST(CommandLines, HtmlParameterTexts)
     cases.push_back({"mode 1, no options", input(1, "C:\\in\\a.pdf", "C:\\out"), win,
                      R"(-q -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
     auto zoom = input(2, "C:\\in\\a.pdf", "C:\\out");
-    zoom.zoomEnabled = true;
-    zoom.zoomText = "150%";
+    zoom.options.zoomEnabled = true;
+    zoom.options.zoomText = "150%";
     cases.push_back({"mode 2, zoom 150%", zoom, win,
                      R"(-zoom 1.5 -i -q -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
     auto both = input(4, "C:\\in\\a.pdf", "C:\\out");
-    both.authorizationRequired = true;
-    both.userPassword = "user";
-    both.ownerPassword = "owner";
+    both.options.authorizationRequired = true;
+    both.options.userPassword = "user";
+    both.options.ownerPassword = "owner";
     cases.push_back({"mode 4, both passwords", both, win,
                      R"(-upw user -opw owner -i -q -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
     auto userOnly = both;
-    userOnly.ownerPassword.clear();
-    userOnly.zoomEnabled = true;
-    userOnly.zoomText = "100%";
+    userOnly.options.ownerPassword.clear();
+    userOnly.options.zoomEnabled = true;
+    userOnly.options.zoomText = "100%";
     cases.push_back({"zoom before the user password, no -opw", userOnly, win,
                      R"(-zoom 1 -upw user -i -q -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
     auto unchecked = both;
-    unchecked.authorizationRequired = false;
+    unchecked.options.authorizationRequired = false;
     cases.push_back({"passwords ignored without authorization", unchecked, win,
                      R"(-i -q -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
     auto empty = input(3, "C:\\in\\a.pdf", "C:\\out");
-    empty.authorizationRequired = true;
+    empty.options.authorizationRequired = true;
     cases.push_back({"authorization with empty passwords", empty, win,
                      R"(-q -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
     cases.push_back({"batch: bare name", input(1, "a.pdf", "C:\\out"), win,
@@ -68,9 +68,9 @@ TEST(CommandLines, HtmlParameterTexts)
     cases.push_back({"short name gives an empty base", input(1, "/in/a.pd", "/out"), nix,
                      R"(-q -noframes -nomerge "/in/a.pd" "/out/.html")"});
     auto blanks = input(1, "/in/a.pdf", "/out");
-    blanks.authorizationRequired = true;
-    blanks.userPassword = "two words";
-    blanks.ownerPassword = "x\" -o \"/tmp/evil.html";
+    blanks.options.authorizationRequired = true;
+    blanks.options.userPassword = "two words";
+    blanks.options.ownerPassword = "x\" -o \"/tmp/evil.html";
     cases.push_back({"passwords with blanks and quotes are quoted", blanks, nix,
                      R"(-upw "two words" -opw "x\" -o \"/tmp/evil.html" -q -noframes -nomerge "/in/a.pdf" "/out/a.html")"});
 
@@ -81,11 +81,11 @@ TEST(CommandLines, HtmlParameterTexts)
 TEST(CommandLines, CraftedPasswordArrivesAsOneArgument)
 {
     auto in = input(1, "/in/a.pdf", "/out");
-    in.authorizationRequired = true;
-    in.userPassword = "a b\" /tmp/evil.html \"";
-    in.ownerPassword = "\\\"";
+    in.options.authorizationRequired = true;
+    in.options.userPassword = "a b\" /tmp/evil.html \"";
+    in.options.ownerPassword = "\\\"";
     const QStringList args = runtime::SplitArguments(HtmlConverterParameters(in, nix));
-    EXPECT_EQ(args, QStringList({"-upw", in.userPassword, "-opw", in.ownerPassword, "-q", "-noframes",
+    EXPECT_EQ(args, QStringList({"-upw", in.options.userPassword, "-opw", in.options.ownerPassword, "-q", "-noframes",
                                  "-nomerge", "/in/a.pdf", "/out/a.html"}));
 }
 
@@ -100,10 +100,10 @@ TEST(CommandLines, ZoomErrorEndsEveryMode)
 {
     for (int mode = 1; mode <= 5; ++mode) {
         auto in = input(mode, "/in/a.pdf", "/out");
-        in.zoomEnabled = true;
-        in.zoomText = "%150";
+        in.options.zoomEnabled = true;
+        in.options.zoomText = "%150";
         EXPECT_THROW(HtmlConverterParameters(in, nix), runtime::RuntimeError) << mode;
-        in.zoomEnabled = false;
+        in.options.zoomEnabled = false;
         EXPECT_NO_THROW(HtmlConverterParameters(in, nix)) << mode;
     }
 }
@@ -111,10 +111,10 @@ TEST(CommandLines, ZoomErrorEndsEveryMode)
 TEST(CommandLines, TextConverterAndOutputPaths)
 {
     auto in = input(5, "C:\\in\\a.pdf", "C:\\out");
-    in.zoomEnabled = true;
-    in.zoomText = "150%";
-    in.authorizationRequired = true;
-    in.userPassword = "u";
+    in.options.zoomEnabled = true;
+    in.options.zoomText = "150%";
+    in.options.authorizationRequired = true;
+    in.options.userPassword = "u";
     EXPECT_EQ(TextConverterCommandLine("C:\\WINDOWS", in, win),
               R"(C:\WINDOWS\system32\quildo.exe "C:\in\a.pdf" "C:\out\a.txt")");
     EXPECT_EQ(TextConverterCommandLine("", in, win), R"(\system32\quildo.exe "C:\in\a.pdf" "C:\out\a.txt")");

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "convert/CommandLines.h"
+#include "convert/ConversionRequest.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace runtime {
+class ChildProcess;
+}
+
+namespace convert {
+
+class ConversionFrontEnd;
+
+// The conversion driver behind the Start and Cancel buttons. It checks the
+// request in a fixed order, then runs the single-file road (or hands a
+// folder to the batch run) and reports through its front end only.
+class ConversionDriver : public QObject {
+    Q_OBJECT
+public:
+    // How the last run ended; a front end that scripts conversions turns it
+    // into an exit status.
+    enum class Outcome { Rejected, Converted, Failed, Canceled };
+
+    // The value RunState holds while a conversion may run.
+    static constexpr int Running = 7;
+
+    explicit ConversionDriver(ConversionFrontEnd& frontEnd, QObject* parent = nullptr);
+
+    // Start: reads the request, checks it and runs it. Errors no step catches
+    // (an unusable zoom text, a word processor that cannot be created)
+    // propagate to the caller; outcome() then tells how far the run got.
+    Outcome start(const ConversionRequest& request);
+
+    // Cancel: while a run may go on, ends every wait of it, stops the
+    // programs it started (their whole process groups) and makes it show
+    // "Canceled by user!". Does nothing otherwise.
+    void cancel();
+
+    int runState() const { return m_runState; }
+    Outcome outcome() const { return m_outcome; }
+
+signals:
+    void canceled();
+
+protected:
+    // Batch work on a source folder; this version only says that it is not
+    // there yet.
+    virtual Outcome runBatch(const ConversionRequest& request, int mode);
+
+private:
+    Outcome runSingleFile(const ConversionRequest& request, int mode);
+    Outcome finish(const QString& outputPath, const QString& quotedPath, bool doneStatus);
+    Outcome fail(const QString& outputPath, const QString& reason = {});
+    Outcome canceledRun();
+    // Waits for a child while the event loop runs; false when Cancel ended it.
+    bool waitFor(const QPointer<runtime::ChildProcess>& child);
+    CommandLineInput commandLineInput(const ConversionRequest& request, int mode,
+                                      const QString& source) const;
+
+    ConversionFrontEnd& m_frontEnd;
+    int m_runState = 0;
+    Outcome m_outcome = Outcome::Rejected;
+};
+
+} // namespace convert

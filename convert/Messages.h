@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace convert {
+
+// The texts the conversion shows, shared by the window and the console.
+inline const QString InvalidRipperModeMessage = QStringLiteral("Invalid Ripper Mode!");
+inline const QString NoDestinationMessage =
+    QStringLiteral("Please specify the destination folder to output result");
+inline const QString NoSourceFileMessage = QStringLiteral("Please choose a PDF file to convert");
+inline const QString CanceledMessage = QStringLiteral("Canceled by user!");
+inline const QString ViewResultPrompt = QStringLiteral("Do you want to view the result ?");
+inline const QString ViewResultCaption = QStringLiteral("Information");
+inline const QString DoneStatus = QStringLiteral("Done.");
+inline const QString BatchNotAvailableMessage =
+    QStringLiteral("Batch conversion of a folder is not available in this version yet.");
+
+// Shown instead of the result prompt when a run ends without its output, so
+// a failed converter is never reported as success.
+QString ConversionFailedMessage(const QString& outputPath, const QString& reason = {});
+
+} // namespace convert

@@ -1,0 +1,100 @@
+// Records how it was started and does what FAKE_BEHAVIOUR asks:
+//   write (default)  write "converted" into the last argument, the output
+//   empty            write nothing and exit 0, as real converters do in some failures
+//   hang             start a grandchild, write both pids into FAKE_STARTED, sleep until killed
+//   partial          write half the output, wait for the file FAKE_RELEASE, write the rest
+//   alloc            touch FAKE_ALLOC_MB megabytes, then write; exit 3 if that fails
+//   soffice          write OUTDIR/NAME.rtf for "--outdir OUTDIR ... NAME.html"
+// FAKE_LOG receives one block per run: "RUN", "ARG <arg>" lines, "CWD <dir>".
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string env(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+void writeFile(const std::string& path, const std::string& text, const char* mode = "w")
+{
+    if (FILE* f = std::fopen(path.c_str(), mode)) {
+        std::fputs(text.c_str(), f);
+        std::fclose(f);
+    }
+}
+
+void sleepMs(long milliseconds)
+{
+    timespec t{milliseconds / 1000, (milliseconds % 1000) * 1000000};
+    nanosleep(&t, nullptr);
+}
+
+void record(int argc, char** argv)
+{
+    const std::string log = env("FAKE_LOG");
+    if (log.empty())
+        return;
+    std::string block = "RUN " + std::string(argv[0]) + "\n";
+    for (int i = 1; i < argc; ++i)
+        block += "ARG " + std::string(argv[i]) + "\n";
+    char cwd[4096] = {};
+    block += "CWD " + std::string(getcwd(cwd, sizeof cwd) ? cwd : "?") + "\n";
+    writeFile(log, block, "a");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    record(argc, argv);
+    const std::string behaviour = env("FAKE_BEHAVIOUR");
+    const std::string output = argc > 1 ? argv[argc - 1] : "";
+    if (behaviour == "empty")
+        return 0;
+    if (behaviour == "hang") {
+        const pid_t grandchild = fork();
+        if (grandchild == 0) {
+            for (;;)
+                pause();
+        }
+        const std::string started = env("FAKE_STARTED");
+        const std::string pids = std::to_string(getpid()) + " " + std::to_string(grandchild) + "\n";
+        writeFile(started + ".tmp", pids);
+        std::rename((started + ".tmp").c_str(), started.c_str());
+        for (;;)
+            pause();
+    }
+    if (behaviour == "partial") {
+        writeFile(output, "<html><body>first half ");
+        while (access(env("FAKE_RELEASE").c_str(), F_OK) != 0)
+            sleepMs(5);
+        writeFile(output, "second half</body></html>\n", "a");
+        return 0;
+    }
+    if (behaviour == "alloc") {
+        const size_t size = size_t(std::atol(env("FAKE_ALLOC_MB").c_str())) << 20;
+        char* block = static_cast<char*>(std::malloc(size));
+        if (!block)
+            return 3;
+        std::memset(block, 1, size);
+        std::free(block);
+    }
+    if (behaviour == "soffice") {
+        std::string outdir;
+        for (int i = 1; i + 1 < argc; ++i)
+            if (std::strcmp(argv[i], "--outdir") == 0)
+                outdir = argv[i + 1];
+        std::string name = output.substr(output.rfind('/') + 1);
+        name = name.substr(0, name.rfind('.'));
+        writeFile(outdir + "/" + name + ".rtf", "{\\rtf1 fake}\n");
+        return 0;
+    }
+    writeFile(output, "converted\n");
+    return 0;
+}

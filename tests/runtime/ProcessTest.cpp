@@ -1,0 +1,135 @@
+#include "common/FakePrograms.h"
+#include "common/WaitUntil.h"
+#include "runtime/ChildProcess.h"
+#include "runtime/CommandLine.h"
+#include "runtime/EventWait.h"
+#include "runtime/Shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using runtime::ChildProcess;
+using runtime::QuotePath;
+using runtime::RunHiddenProcess;
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs the event loop until the child has ended.
+void waitForEnd(const QPointer<ChildProcess>& child)
+{
+    runtime::EventWait until([&] { return !child || child->hasEnded(); });
+    if (child)
+        until.wakeOn(child.data(), &ChildProcess::ended);
+    ASSERT_TRUE(until.run(20000));
+}
+
+} // namespace
+
+TEST(RunHiddenProcess, ProgramThatCannotBeCreatedGivesFalseAtOnce)
+{
+    FakePrograms fakes;
+    EXPECT_FALSE(RunHiddenProcess(QStringLiteral("/nonexistent/program \"a b\""), true));
+    EXPECT_FALSE(RunHiddenProcess(QString(), true));
+    EXPECT_FALSE(RunHiddenProcess(fakes.path(QStringLiteral("log")) + " x", false));
+    EXPECT_TRUE(fakes.runs().isEmpty());
+}
+
+TEST(RunHiddenProcess, WaitLastsUntilTheChildEndsWhileEventsRun)
+{
+    FakePrograms fakes;
+    fakes.setBehaviour(QStringLiteral("partial"));
+    const QString output = fakes.path(QStringLiteral("out file.txt"));
+    // The child writes half and waits for a release file that only an event
+    // handler, running inside the wait, creates.
+    int ticks = 0;
+    QTimer releaser;
+    QObject::connect(&releaser, &QTimer::timeout, [&] {
+        ++ticks;
+        if (QFile::exists(output)) {
+            QFile release(fakes.path(QStringLiteral("release")));
+            release.open(QIODevice::WriteOnly);
+        }
+    });
+    releaser.start(5);
+    EXPECT_TRUE(RunHiddenProcess(FakePrograms::fakeProgram() + ' ' + QuotePath(output), true));
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(contents(output), "<html><body>first half second half</body></html>\n");
+}
+
+TEST(RunHiddenProcess, UnquotedProgramPathWithBlanksIsResolved)
+{
+    FakePrograms fakes;
+    const QString dir = fakes.makeFolder(QStringLiteral("my tools/system32"));
+    QFile::link(FakePrograms::fakeProgram(), dir + "/quildo.exe");
+    const QString output = fakes.path(QStringLiteral("o.txt"));
+    EXPECT_TRUE(RunHiddenProcess(dir + "/quildo.exe \"in.pdf\" " + QuotePath(output), true));
+    ASSERT_EQ(fakes.runs().size(), 1);
+    EXPECT_EQ(fakes.runs()[0].program, dir + "/quildo.exe");
+    EXPECT_EQ(fakes.runs()[0].arguments, QStringList({"in.pdf", output}));
+    EXPECT_EQ(fakes.runs()[0].workingDirectory, QDir::currentPath());
+    EXPECT_EQ(contents(output), "converted\n");
+}
+
+TEST(RunHiddenProcess, StopAllEndsTheWaitAndTheWholeProcessGroup)
+{
+    FakePrograms fakes;
+    fakes.setBehaviour(QStringLiteral("hang"));
+    QList<pid_t> pids;
+    QTimer canceler;
+    QObject::connect(&canceler, &QTimer::timeout, [&] {
+        if (pids.isEmpty() && fakes.startedPids().size() == 2) {
+            pids = fakes.startedPids();
+            ChildProcess::stopAll();
+        }
+    });
+    canceler.start(5);
+    EXPECT_TRUE(RunHiddenProcess(FakePrograms::fakeProgram() + " out", true));
+    ASSERT_EQ(pids.size(), 2);
+    // The grandchild got the signal with its group, not only the child.
+    EXPECT_TRUE(WaitUntil([&] { return !FakePrograms::isAlive(pids[0]) && !FakePrograms::isAlive(pids[1]); }));
+    EXPECT_TRUE(WaitUntil([] { return ChildProcess::runningCount() == 0; }));
+}
+
+TEST(ChildProcess, MemoryLimitMakesAGreedyChildFailAlone)
+{
+    FakePrograms fakes;
+    fakes.setBehaviour(QStringLiteral("alloc"));
+    qputenv("FAKE_ALLOC_MB", "96");
+    struct Case {
+        qint64 limit;
+        bool writes;
+    };
+    for (const Case c : {Case{qint64(48) << 20, false}, Case{qint64(512) << 20, true}}) {
+        const QString output = fakes.path(QStringLiteral("alloc%1").arg(c.limit));
+        QPointer<ChildProcess> child = ChildProcess::launch(FakePrograms::fakeProgram(), {output}, c.limit);
+        int exitCode = -1;
+        QObject::connect(child, &QProcess::finished, [&](int code) { exitCode = code; });
+        waitForEnd(child);
+        EXPECT_EQ(QFile::exists(output), c.writes) << c.limit;
+        EXPECT_EQ(exitCode, c.writes ? 0 : 3) << c.limit;
+    }
+    qunsetenv("FAKE_ALLOC_MB");
+}
+
+TEST(ChildProcess, AProgramThatDoesNotExistEndsAtOnce)
+{
+    QPointer<ChildProcess> child = ChildProcess::launch(QStringLiteral("/nonexistent/zorvan.exe"), {});
+    waitForEnd(child);
+    EXPECT_TRUE(WaitUntil([] { return ChildProcess::runningCount() == 0; }));
+}
+
+TEST(EventWait, ReturnsAtOnceWhenDoneAndFalseOnTimeout)
+{
+    runtime::EventWait done([] { return true; });
+    EXPECT_TRUE(done.run(0));
+    runtime::EventWait never([] { return false; });
+    EXPECT_FALSE(never.run(20));
+}
