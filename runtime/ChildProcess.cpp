@@ -1,5 +1,6 @@
 #include "runtime/ChildProcess.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <csignal>
@@ -16,8 +17,11 @@ QList<ChildProcess*>& live()
 }
 } // namespace
 
+// Children still running when the application object goes are stopped and
+// reaped with it, as its QObject children.
 ChildProcess::ChildProcess(qint64 memoryLimit)
-    : m_memoryLimit(memoryLimit)
+    : QProcess(QCoreApplication::instance())
+    , m_memoryLimit(memoryLimit)
 {
     setProcessChannelMode(QProcess::ForwardedErrorChannel);
     setStandardOutputFile(QProcess::nullDevice());
@@ -35,6 +39,12 @@ ChildProcess::ChildProcess(qint64 memoryLimit)
         if (error == QProcess::FailedToStart)
             markEnded();
     });
+}
+
+ChildProcess::~ChildProcess()
+{
+    live().removeOne(this);
+    stopGroup();
 }
 
 QPointer<ChildProcess> ChildProcess::launch(const QString& program, const QStringList& arguments,

@@ -24,6 +24,8 @@ public:
     static QPointer<ChildProcess> launch(const QString& program, const QStringList& arguments,
                                          qint64 memoryLimit = DefaultMemoryLimit);
 
+    ~ChildProcess() override;
+
     // True once the program ended or could not be started.
     bool hasEnded() const { return m_ended; }
 

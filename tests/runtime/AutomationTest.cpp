@@ -1,5 +1,6 @@
 #include "common/FakePrograms.h"
 #include "runtime/AutomationRegistry.h"
+#include "runtime/ChildProcess.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/WriterApplication.h"
 
@@ -155,6 +156,7 @@ TEST_F(WriterTest, AHangingWordProcessorIsBoundedAndStopped)
     const QList<pid_t> pids = fakes.startedPids();
     ASSERT_EQ(pids.size(), 2);
     EXPECT_TRUE(WaitUntil([&] { return !FakePrograms::isAlive(pids[0]) && !FakePrograms::isAlive(pids[1]); }));
+    EXPECT_TRUE(WaitUntil([] { return ChildProcess::runningCount() == 0; }));
 }
 
 #include "AutomationTest.moc"
