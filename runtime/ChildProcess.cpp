@@ -23,8 +23,10 @@ ChildProcess::ChildProcess(qint64 memoryLimit)
     : QProcess(QCoreApplication::instance())
     , m_memoryLimit(memoryLimit)
 {
-    setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A converter's chatter would mix with the program's own messages;
+    // success is judged by the output file, not by what it prints.
     setStandardOutputFile(QProcess::nullDevice());
+    setStandardErrorFile(QProcess::nullDevice());
     setStandardInputFile(QProcess::nullDevice());
     // Runs in the child between fork and exec: only async-signal-safe calls.
     setChildProcessModifier([limit = m_memoryLimit] {
@@ -44,7 +46,11 @@ ChildProcess::ChildProcess(qint64 memoryLimit)
 ChildProcess::~ChildProcess()
 {
     live().removeOne(this);
+    // QProcess's own destructor reaps the child and reports its end; by
+    // then this part of the object is gone, so nobody may hear of it.
+    disconnect();
     stopGroup();
+    waitForFinished(5000);
 }
 
 QPointer<ChildProcess> ChildProcess::launch(const QString& program, const QStringList& arguments,
