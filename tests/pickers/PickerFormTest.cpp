@@ -1,6 +1,6 @@
 #include "common/FileDialogResponder.h"
 #include "common/QStringPrinter.h"
-#include "pickers/PickerComponents.h"
+#include "pickers/PickersComponents.h"
 #include "pickers/PickerTestSupport.h"
 #include "pickers/TAHMExplorerView.h"
 #include "pickers/TAHMFileLookup.h"
@@ -65,7 +65,7 @@ TEST(PickerFormLoad, LoadsAsTheMainWindowStoresIt)
     SKIP_WITHOUT_GLYPH("TAHMFileLookupA");
     SKIP_WITHOUT_GLYPH("AHMFolderLookup");
     const QString savedCwd = QDir::currentPath();
-    RegisterPickerComponents();
+    RegisterPickersComponents();
     PickerForm form;
     runtime::LoadForm(&form, runtime::ParseFormDescription(QString::fromUtf8(StoredPickers)));
     form.show();

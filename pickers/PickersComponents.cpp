@@ -1,4 +1,4 @@
-#include "pickers/PickerComponents.h"
+#include "pickers/PickersComponents.h"
 
 #include "pickers/TAHMExplorerView.h"
 #include "pickers/TAHMFileLookup.h"
@@ -6,7 +6,7 @@
 #include "pickers/TAHMLookupEdit.h"
 #include "runtime/ComponentRegistry.h"
 
-void RegisterPickerComponents()
+void RegisterPickersComponents()
 {
     using runtime::ComponentRegistry;
     ComponentRegistry::registerType<TAHMLookupEdit>(QStringLiteral("TAHMLookupEdit"));

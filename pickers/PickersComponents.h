@@ -2,4 +2,4 @@
 
 // Makes the path pickers (TAHMLookupEdit, TAHMFileLookup, TAHMFolderLookup,
 // TAHMExplorerView) known to stored form descriptions by their class names.
-void RegisterPickerComponents();
+void RegisterPickersComponents();
