@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-#include <QUrl>
 
 namespace runtime {
 
@@ -71,9 +70,10 @@ void setUpFolder(QFileDialog& dialog, const FileDialogRequest& request)
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, request.dirsOnly);
     if (!request.root.isEmpty()) {
+        // The tree starts at the root: the user is kept inside it. (The side
+        // bar is left alone: Qt would remember a root put there for every
+        // later dialog.)
         dialog.setDirectory(request.root);
-        dialog.setSidebarUrls({QUrl::fromLocalFile(request.root)});
-        // The tree starts at the root: the user is kept inside it.
         QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, root = request.root](const QString& dir) {
             if (!isInside(dir, root))
                 dialog.setDirectory(root);

@@ -1,6 +1,7 @@
 // The real dialogs on a real display. Skipped on the offscreen platform the
 // suite normally runs on; run them under Xvfb with
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb pickers_tests --gtest_filter='RealDialog*'
+#include "common/PrivateQtSettings.h"
 #include "common/QStringPrinter.h"
 #include "pickers/PickerTestSupport.h"
 #include "pickers/TAHMFileLookup.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,30 +21,40 @@
 
 namespace {
 
-// Waits (inside the dialog's own event loop) for the modal file dialog, then
-// hands it to act, which closes it. A dialog that never shows up, or an act
-// that never finishes, is rejected after five seconds so the test cannot hang.
-void whenDialogShows(std::function<bool(QFileDialog&)> act)
+QFileDialog* openDialog()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+// Waits (inside the dialog's own event loop) for the file dialog and hands
+// it to act on every tick until act has closed it; act does nothing while
+// the dialog is not ready yet. A dialog that does not show up or does not
+// close within five seconds fails the test and is rejected, so nothing hangs.
+void whenDialogShows(std::function<void(QFileDialog&)> act)
 {
     auto* timer = new QTimer;
-    auto* started = new QElapsedTimer;
-    started->start();
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        const bool timedOut = started->elapsed() > 5000;
-        if (dialog && dialog->isVisible() && (act(*dialog) || timedOut)) {
-            if (timedOut) {
-                ADD_FAILURE() << "the dialog never got ready";
-                dialog->reject();
-            }
-        } else if (!timedOut) {
+    QElapsedTimer started;
+    started.start();
+    QObject::connect(timer, &QTimer::timeout, [=]() mutable {
+        QFileDialog* dialog = openDialog();
+        const bool timedOut = started.elapsed() > 5000;
+        if (!dialog && !timedOut)
             return;
+        if (timedOut) {
+            ADD_FAILURE() << (dialog ? "the dialog did not close" : "no dialog showed up");
+            if (dialog)
+                dialog->reject();
         } else {
-            ADD_FAILURE() << "no dialog showed up";
+            act(*dialog);
+            if (dialog->isVisible())
+                return;
         }
         timer->stop();
         timer->deleteLater();
-        delete started;
     });
     timer->start(50);
 }
@@ -54,7 +66,10 @@ bool realDisplay()
 
 bool showsName(QFileDialog& dialog, const QString& name)
 {
+    // The list or the detail view, whichever the dialog shows.
     auto* view = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    if (!view->isVisible())
+        view = dialog.findChild<QAbstractItemView*>(QStringLiteral("treeView"));
     const QModelIndex root = view->rootIndex();
     for (int row = 0; row < view->model()->rowCount(root); ++row)
         if (view->model()->index(row, 0, root).data().toString() == name)
@@ -68,6 +83,7 @@ TEST(RealDialog, FolderLookupChoosesAFolder)
 {
     if (!realDisplay())
         GTEST_SKIP() << "needs a display (platform xcb)";
+    KeepQtSettingsPrivate();
     SKIP_WITHOUT_GLYPH("AHMFolderLookup");
     QTemporaryDir dir;
     const QString start = QDir(dir.path()).absolutePath();
@@ -82,25 +98,28 @@ TEST(RealDialog, FolderLookupChoosesAFolder)
     QSignalSpy changed(&lookup, &TAHMFolderLookup::OnPathChanged);
 
     // Confirming the preselected folder changes nothing.
+    QString title, shownFolder, status;
     whenDialogShows([&](QFileDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose a folder"));
-        EXPECT_EQ(dialog.directory().absolutePath(), start);
-        auto* status = dialog.findChild<QLabel*>(QLatin1String(runtime::FolderDialogStatusLineName));
-        EXPECT_TRUE(status && status->text() == start);
+        title = dialog.windowTitle();
+        shownFolder = dialog.directory().absolutePath();
+        if (auto* line = dialog.findChild<QLabel*>(QLatin1String(runtime::FolderDialogStatusLineName)))
+            status = line->text();
         static_cast<QDialog&>(dialog).accept(); // as the OK button does
-        return true;
     });
     EXPECT_TRUE(lookup.Lookup());
+    EXPECT_EQ(title, QStringLiteral("Choose a folder"));
+    EXPECT_EQ(shownFolder, start);
+    EXPECT_EQ(status, start);
     EXPECT_EQ(lookup.text(), start);
     EXPECT_EQ(changed.size(), 0);
 
-    // Choosing the sub-folder fills the edit and reports the change.
+    // Opening the sub-folder and choosing it fills the edit and reports the
+    // change.
     whenDialogShows([&](QFileDialog& dialog) {
-        if (!showsName(dialog, QFileInfo(sub).fileName()))
-            return false;
-        dialog.selectFile(sub);
-        static_cast<QDialog&>(dialog).accept(); // as the OK button does
-        return true;
+        if (showsName(dialog, QFileInfo(sub).fileName())) {
+            dialog.setDirectory(sub);
+            static_cast<QDialog&>(dialog).accept(); // as the OK button does
+        }
     });
     EXPECT_TRUE(lookup.Lookup());
     EXPECT_EQ(lookup.text(), sub);
@@ -108,10 +127,7 @@ TEST(RealDialog, FolderLookupChoosesAFolder)
     EXPECT_EQ(changed.first().at(1).toString(), start);
     EXPECT_EQ(changed.first().at(2).toString(), sub);
 
-    whenDialogShows([](QFileDialog& dialog) {
-        dialog.reject();
-        return true;
-    });
+    whenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(lookup.Lookup());
     EXPECT_EQ(lookup.text(), sub);
 }
@@ -120,6 +136,7 @@ TEST(RealDialog, FileLookupOffersLowerCasePdfsAndTakesTheChosenFile)
 {
     if (!realDisplay())
         GTEST_SKIP() << "needs a display (platform xcb)";
+    KeepQtSettingsPrivate();
     SKIP_WITHOUT_GLYPH("TAHMFileLookupA");
     QTemporaryDir dir;
     const QString folder = QDir(dir.path()).absolutePath();
@@ -130,14 +147,16 @@ TEST(RealDialog, FileLookupOffersLowerCasePdfsAndTakesTheChosenFile)
     lookup.setFilter(QStringLiteral("Adobe PDF Files|*.PDF"));
     lookup.setInitialDir(folder);
     lookup.show();
+    bool txtShown = false;
     whenDialogShows([&](QFileDialog& dialog) {
-        if (!showsName(dialog, QStringLiteral("report.pdf")))
-            return false;
-        EXPECT_FALSE(showsName(dialog, QStringLiteral("notes.txt")));
-        dialog.selectFile(QStringLiteral("report.pdf"));
-        static_cast<QDialog&>(dialog).accept(); // as the OK button does
-        return true;
+        if (showsName(dialog, QStringLiteral("report.pdf"))) {
+            txtShown = showsName(dialog, QStringLiteral("notes.txt"));
+            // Typed into the name field, as a user would.
+            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("report.pdf"));
+            static_cast<QDialog&>(dialog).accept(); // as the OK button does
+        }
     });
     lookup.Lookup();
+    EXPECT_FALSE(txtShown);
     EXPECT_EQ(lookup.text(), folder + QStringLiteral("/report.pdf"));
 }

@@ -1,4 +1,5 @@
 #include "common/FileDialogResponder.h"
+#include "common/PrivateQtSettings.h"
 #include "common/QStringPrinter.h"
 #include "common/TouchFile.h"
 #include "runtime/FileDialog.h"
@@ -78,6 +79,7 @@ TEST(FileDialog, OpenFileDialogOffersLowerCasePdfUnderUpperCaseMask)
     request.filter = QStringLiteral("Adobe PDF Files|*.PDF");
     request.fileName = dir.path() + QStringLiteral("/report.pdf");
     request.defaultExt = QStringLiteral("pdf");
+    KeepQtSettingsPrivate();
     const auto dialog = runtime::CreateFileDialog(nullptr, request);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Choose a PDF"));
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
@@ -96,6 +98,7 @@ TEST(FileDialog, OpenFileDialogStartsInInitialDirWhenTheNameHasNoFolder)
     runtime::FileDialogRequest request;
     request.initialDir = dir.path();
     request.options = runtime::ofAllowMultiSelect;
+    KeepQtSettingsPrivate();
     const auto dialog = runtime::CreateFileDialog(nullptr, request);
     EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
@@ -126,7 +129,8 @@ TEST(FileDialog, FolderDialogStatusLineAndSelection)
         request.selection = inner;
         request.statusLine = row.statusLine;
         request.pathInStatus = row.pathInStatus;
-        const auto dialog = runtime::CreateFileDialog(nullptr, request);
+        KeepQtSettingsPrivate();
+    const auto dialog = runtime::CreateFileDialog(nullptr, request);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
         EXPECT_TRUE(dialog->testOption(QFileDialog::ShowDirsOnly));
         EXPECT_EQ(dialog->directory().absolutePath(), inner);
@@ -146,6 +150,7 @@ TEST(FileDialog, FolderDialogKeepsTheUserInsideTheRoot)
     request.kind = runtime::FileDialogKind::Folder;
     request.root = root;
     request.selection = dir.path(); // outside the root: not preselected
+    KeepQtSettingsPrivate();
     const auto dialog = runtime::CreateFileDialog(nullptr, request);
     EXPECT_EQ(dialog->directory().absolutePath(), root);
     dialog->setDirectory(dir.path());
