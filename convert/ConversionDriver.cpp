@@ -64,12 +64,6 @@ void ConversionDriver::cancel()
     runtime::Application::processMessages();
 }
 
-ConversionDriver::Outcome ConversionDriver::runBatch(const ConversionRequest&, int)
-{
-    m_frontEnd.showMessage(BatchNotAvailableMessage);
-    return Outcome::Rejected;
-}
-
 CommandLineInput ConversionDriver::commandLineInput(const ConversionRequest& request, int mode,
                                                     const QString& source) const
 {

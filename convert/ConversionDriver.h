@@ -45,12 +45,14 @@ public:
 signals:
     void canceled();
 
-protected:
-    // Batch work on a source folder; this version only says that it is not
-    // there yet.
-    virtual Outcome runBatch(const ConversionRequest& request, int mode);
-
 private:
+    // Batch work: every PDF file of the source folder with the same mode,
+    // options and destination (BatchRun.cpp).
+    Outcome runBatch(const ConversionRequest& request, int mode);
+    struct PendingConverter;
+    bool waitForFreeSlot(QList<PendingConverter>& running, int limit);
+    bool collectFinished(QList<PendingConverter>& running, QStringList& failed, int& written);
+
     Outcome runSingleFile(const ConversionRequest& request, int mode);
     Outcome finish(const QString& outputPath, const QString& quotedPath, bool doneStatus);
     Outcome fail(const QString& outputPath, const QString& reason = {});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -26,6 +27,14 @@ public:
     // The current document's progress (PB1) and the whole batch's (PB2).
     virtual void setDocumentProgress(int percent) = 0;
     virtual void setBatchProgress(int percent) = 0;
+
+    // Points the list of a batch at the source folder text (a folder, or a
+    // folder and mask such as "/pdfs/*.PDF"), makes that folder the working
+    // directory and returns the bare names of its PDF files, sorted without
+    // regard to case; `directory` receives the folder. The window lists
+    // through its hidden file list; this default lists directly. A folder
+    // that cannot be entered raises RuntimeError.
+    virtual QStringList listDocuments(const QString& folderText, QString& directory);
 
     // The window that owns message boxes; none on the console.
     virtual QWidget* owner() const { return nullptr; }

@@ -1,5 +1,7 @@
 #include "convert/Messages.h"
 
+#include <QStringList>
+
 namespace convert {
 
 QString ConversionFailedMessage(const QString& outputPath, const QString& reason)
@@ -8,6 +10,22 @@ QString ConversionFailedMessage(const QString& outputPath, const QString& reason
     if (!reason.isEmpty())
         text += u' ' + reason;
     return text;
+}
+
+QString ProcessingStatus(const QString& name)
+{
+    return QStringLiteral("Processing ") + name + QStringLiteral(" ....");
+}
+
+QString BatchSummaryMessage(int converted)
+{
+    return QStringLiteral("Task complete! ") + QString::number(converted)
+        + QStringLiteral(" PDF files have been ripped and converted.");
+}
+
+QString BatchFailuresMessage(const QStringList& documents)
+{
+    return QStringLiteral("These PDF files could not be converted:\n") + documents.join(u'\n');
 }
 
 } // namespace convert

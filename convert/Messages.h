@@ -13,8 +13,14 @@ inline const QString CanceledMessage = QStringLiteral("Canceled by user!");
 inline const QString ViewResultPrompt = QStringLiteral("Do you want to view the result ?");
 inline const QString ViewResultCaption = QStringLiteral("Information");
 inline const QString DoneStatus = QStringLiteral("Done.");
-inline const QString BatchNotAvailableMessage =
-    QStringLiteral("Batch conversion of a folder is not available in this version yet.");
+inline const QString NoPdfFoundMessage = QStringLiteral("No PDF found in this folder");
+
+// "Processing NAME ...." while a batch works on one document.
+QString ProcessingStatus(const QString& name);
+// "Task complete! N PDF files have been ripped and converted."
+QString BatchSummaryMessage(int converted);
+// Names the documents of a batch whose output was not written.
+QString BatchFailuresMessage(const QStringList& documents);
 
 // Shown instead of the result prompt when a run ends without its output, so
 // a failed converter is never reported as success.

@@ -71,7 +71,6 @@ TEST_F(DriverTest, ChecksComeInOrderAndStopTheRun)
         {"", "", "", "", "Invalid Ripper Mode!"},
         {mode1, "", "", "", "Please specify the destination folder to output result"},
         {mode1, source, "/pdfs/*.PDF", "", "Please specify the destination folder to output result"},
-        {mode1, source, "/pdfs/*.PDF", destination, BatchNotAvailableMessage},
         {mode1, "", "", destination, "Please choose a PDF file to convert"},
     };
     for (const Case& c : cases) {

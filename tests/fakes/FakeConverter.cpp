@@ -5,12 +5,15 @@
 //   partial          write half the output, wait for the file FAKE_RELEASE, write the rest
 //   alloc            touch FAKE_ALLOC_MB megabytes, then write; exit 3 if that fails
 //   soffice          write OUTDIR/NAME.rtf for "--outdir OUTDIR ... NAME.html"
+//   count            mark itself running in FAKE_RUNNING, append how many are
+//                    running to FAKE_PEAKS, work 100 ms, unmark, then write
 // FAKE_LOG receives one block per run: "RUN", "ARG <arg>" lines, "CWD <dir>".
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <dirent.h>
 #include <unistd.h>
 
 namespace {
@@ -84,6 +87,19 @@ int main(int argc, char** argv)
             return 3;
         std::memset(block, 1, size);
         std::free(block);
+    }
+    if (behaviour == "count") {
+        const std::string mark = env("FAKE_RUNNING") + "/" + std::to_string(getpid());
+        writeFile(mark, "");
+        int running = 0;
+        if (DIR* dir = opendir(env("FAKE_RUNNING").c_str())) {
+            while (dirent* entry = readdir(dir))
+                running += entry->d_name[0] != '.';
+            closedir(dir);
+        }
+        writeFile(env("FAKE_PEAKS"), std::to_string(running) + "\n", "a");
+        sleepMs(100);
+        std::remove(mark.c_str());
     }
     if (behaviour == "soffice") {
         std::string outdir;

@@ -1,0 +1,185 @@
+#include "FakeWord.h"
+#include "RecordingFrontEnd.h"
+#include "common/FakePrograms.h"
+#include "common/TouchFile.h"
+#include "common/WaitUntil.h"
+#include "convert/ConversionDriver.h"
+#include "convert/Messages.h"
+#include "convert/RipMode.h"
+
+#include <QDir>
+#include <QFile>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace convert;
+using Outcome = ConversionDriver::Outcome;
+
+namespace {
+
+// Keeps every value the batch shows, in order.
+class HistoryFrontEnd : public RecordingFrontEnd {
+public:
+    void setStatus(const QString& text) override
+    {
+        RecordingFrontEnd::setStatus(text);
+        statuses << text;
+    }
+    void setBatchProgress(int percent) override
+    {
+        RecordingFrontEnd::setBatchProgress(percent);
+        batchSteps << percent;
+    }
+    void setDocumentProgress(int percent) override
+    {
+        RecordingFrontEnd::setDocumentProgress(percent);
+        documentSteps << percent;
+    }
+    QStringList statuses;
+    QList<int> batchSteps;
+    QList<int> documentSteps;
+};
+
+class BatchTest : public ::testing::Test {
+protected:
+    BatchTest() { m_previous = QDir::currentPath(); }
+    ~BatchTest() override { QDir::setCurrent(m_previous); }
+
+    QString folderWith(const QStringList& names)
+    {
+        const QString folder = fakes.makeFolder(QStringLiteral("pdfs %1").arg(++m_folders));
+        for (const QString& name : names) {
+            if (name.endsWith(u'/'))
+                QDir(folder).mkdir(name.chopped(1));
+            else
+                TouchFile(folder + u'/' + name);
+        }
+        return folder;
+    }
+    ConversionRequest request(int mode, const QString& folderText)
+    {
+        ConversionRequest r;
+        r.ripModeText = RipModeText(mode);
+        r.sourceFile = QStringLiteral("/ignored/when/a/folder/is/given.pdf");
+        r.sourceFolder = folderText;
+        r.destination = destination;
+        return r;
+    }
+
+    FakePrograms fakes;
+    FakeWordRegistration word;
+    HistoryFrontEnd ui;
+    ConversionDriver driver{ui};
+    QString destination = fakes.makeFolder(QStringLiteral("out"));
+
+private:
+    QString m_previous;
+    int m_folders = 0;
+};
+
+} // namespace
+
+TEST_F(BatchTest, ThreeDocumentsOfTextInOrderWithProgressSummaryAndDone)
+{
+    const QString folder = folderWith({"b.pdf", "A.pdf", "c.PDF", "notes.txt", "sub.pdf/"});
+    EXPECT_EQ(driver.start(request(PlainText, folder + "/*.PDF")), Outcome::Converted);
+
+    EXPECT_EQ(ui.batchSteps, (QList<int>{0, 33, 67, 100}));
+    EXPECT_EQ(ui.statuses, (QStringList{"Processing A.pdf ....", "Processing b.pdf ....",
+                                        "Processing c.PDF ....", "Done."}));
+    EXPECT_EQ(ui.messages, QStringList{"Task complete! 3 PDF files have been ripped and converted."});
+    EXPECT_EQ(ui.prompts, 0); // a batch never offers to open a result
+    for (const char* out : {"/A.txt", "/b.txt", "/c.txt"})
+        EXPECT_TRUE(QFile::exists(destination + out)) << out;
+    // Each converter got the bare name, resolved in the source folder.
+    const auto runs = fakes.runs();
+    ASSERT_EQ(runs.size(), 3);
+    EXPECT_EQ(runs[0].arguments.first(), QStringLiteral("A.pdf"));
+    EXPECT_EQ(QDir(runs[0].workingDirectory), QDir(folder));
+    EXPECT_EQ(QDir(QDir::currentPath()), QDir(folder)); // stays the working directory
+    // Document progress runs through its three bands and ends at 100.
+    ASSERT_EQ(ui.documentSteps.size(), 10);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(ui.documentSteps[3 * i] >= 1 && ui.documentSteps[3 * i] <= 33);
+        EXPECT_TRUE(ui.documentSteps[3 * i + 1] >= 35 && ui.documentSteps[3 * i + 1] <= 77);
+        EXPECT_TRUE(ui.documentSteps[3 * i + 2] >= 79 && ui.documentSteps[3 * i + 2] <= 99);
+    }
+    EXPECT_EQ(ui.documentSteps.last(), 100);
+}
+
+TEST_F(BatchTest, EmptyFolderAndFolderTypedByHand)
+{
+    const QString empty = folderWith({"readme.txt"});
+    EXPECT_EQ(driver.start(request(PlainText, empty + "/*.PDF")), Outcome::Rejected);
+    EXPECT_EQ(ui.messages, QStringList{NoPdfFoundMessage + empty});
+    EXPECT_TRUE(ui.statuses.isEmpty());
+
+    // Typed without a mask: the text is the folder, every case of .pdf counts.
+    ui.messages.clear();
+    const QString typed = folderWith({"x.Pdf", "y.pdf"});
+    EXPECT_EQ(driver.start(request(PlainText, typed)), Outcome::Converted);
+    EXPECT_EQ(ui.messages.first(), QStringLiteral("Task complete! 2 PDF files have been ripped and converted."));
+}
+
+TEST_F(BatchTest, SummaryCountsOnlyWrittenDocumentsAndNamesTheFailures)
+{
+    fakes.setBehaviour(QStringLiteral("empty"));
+    const QString folder = folderWith({"one.pdf", "two.pdf"});
+    EXPECT_EQ(driver.start(request(2, folder + "/*.PDF")), Outcome::Failed);
+    ASSERT_EQ(ui.messages.size(), 2);
+    EXPECT_EQ(ui.messages[0], QStringLiteral("Task complete! 0 PDF files have been ripped and converted."));
+    EXPECT_TRUE(ui.messages[1].contains("one.pdf") && ui.messages[1].contains("two.pdf"));
+    EXPECT_EQ(ui.status, QStringLiteral("Done."));
+}
+
+TEST_F(BatchTest, HtmlModesRunNoMoreConvertersAtOnceThanTheMachineHasCores)
+{
+    const QString running = fakes.makeFolder(QStringLiteral("running"));
+    const QString peaks = fakes.path(QStringLiteral("peaks"));
+    qputenv("FAKE_RUNNING", running.toLocal8Bit());
+    qputenv("FAKE_PEAKS", peaks.toLocal8Bit());
+    fakes.setBehaviour(QStringLiteral("count"));
+    const QString folder = folderWith({"1.pdf", "2.pdf", "3.pdf", "4.pdf", "5.pdf", "6.pdf"});
+    EXPECT_EQ(driver.start(request(2, folder + "/*.PDF")), Outcome::Converted);
+    qunsetenv("FAKE_RUNNING");
+    qunsetenv("FAKE_PEAKS");
+
+    QFile file(peaks);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    int peak = 0, count = 0;
+    for (const QByteArray& line : lines) {
+        if (line.isEmpty())
+            continue;
+        ++count;
+        peak = std::max(peak, line.toInt());
+    }
+    EXPECT_EQ(count, 6);
+    EXPECT_LE(peak, std::max(1, QThread::idealThreadCount()));
+    // The summary came after every converter had written its output.
+    EXPECT_EQ(ui.messages, QStringList{"Task complete! 6 PDF files have been ripped and converted."});
+    EXPECT_EQ(QDir(destination).entryList({"*.html"}, QDir::Files).size(), 6);
+}
+
+TEST_F(BatchTest, CancelDuringTheHtmlWaitEndsTheBatchAndStopsItsConverters)
+{
+    fakes.setBehaviour(QStringLiteral("hang"));
+    const QString folder = folderWith({"first.pdf", "second.pdf"});
+    QList<pid_t> pids;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (pids.isEmpty() && fakes.startedPids().size() == 2) {
+            pids = fakes.startedPids();
+            driver.cancel();
+        }
+    });
+    poll.start(5);
+    EXPECT_EQ(driver.start(request(3, folder + "/*.PDF")), Outcome::Canceled);
+    EXPECT_EQ(ui.messages, QStringList{CanceledMessage});
+    EXPECT_EQ(ui.status, QStringLiteral("Processing first.pdf ....")); // no summary, no "Done."
+    ASSERT_EQ(pids.size(), 2);
+    // The whole process group goes: the converter and what it started.
+    EXPECT_TRUE(WaitUntil([&] { return !FakePrograms::isAlive(pids[0]) && !FakePrograms::isAlive(pids[1]); }));
+    EXPECT_TRUE(FakeWord::calls.isEmpty());
+}
