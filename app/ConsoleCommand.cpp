@@ -41,8 +41,8 @@ printed on standard error, one per line.
   --user-password TEXT    "Authorization required"
   --open                  answer Yes to "Do you want to view the result ?" and open
                           the result; without it the answer is No
-  --folder DIR            convert every PDF file of a folder: not available in this
-                          version yet (the batch conversion comes later)
+  --folder DIR            convert every PDF file of a folder (any case of ".pdf");
+                          FILE is then ignored. DIR may end in a mask, as "/pdfs/*.PDF"
   --help                  show this text
 
 Ctrl-C acts as the Cancel button: the converters of the run are stopped and

@@ -58,6 +58,7 @@ TEST(Console, RejectedRequestsPrintTheWindowsMessageAndExitWithOne)
 {
     FakePrograms fakes;
     const QString dest = fakes.makeFolder("out");
+    const QString empty = fakes.makeFolder("no pdfs here");
     struct Case {
         QStringList arguments;
         QString message;
@@ -66,7 +67,7 @@ TEST(Console, RejectedRequestsPrintTheWindowsMessageAndExitWithOne)
         {{sample, "--dest", dest, "--mode", "PDF -> RTF (with images, layout)"}, "Invalid Ripper Mode!"},
         {{sample}, "Please specify the destination folder to output result"},
         {{"--dest", dest}, "Please choose a PDF file to convert"},
-        {{"--folder", "/tmp", "--dest", dest}, convert::BatchNotAvailableMessage},
+        {{"--folder", empty, "--dest", dest}, convert::NoPdfFoundMessage + empty},
         {{sample, "--dest", dest, "--zoom", "%150"}, "'%15' is not a valid integer value"},
     };
     for (const Case& c : cases) {
