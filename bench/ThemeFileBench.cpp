@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -36,6 +37,7 @@ void writeLargeTheme(const QString& path)
     // 24-bit bitmaps of 1024 x 320: rows of 3072 bytes, about 1 MB each.
     const std::uint32_t width = 1024, height = 320, stride = width * 3, pixels = stride * height;
     std::vector<std::uint8_t> bmp(54 + pixels, 0x5A);
+    std::fill_n(bmp.begin(), 54, 0);
     bmp[0] = 'B';
     bmp[1] = 'M';
     PutU32(bmp, 2, std::uint32_t(bmp.size()));

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -136,21 +135,13 @@ void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitm
     ExtractBitmapFrame(strip, bitmap, frameCount, frameIndex);
 }
 
-bool InheritsClassNamed(const QObject* object, const char* className)
-{
-    for (const QMetaObject* meta = object ? object->metaObject() : nullptr; meta; meta = meta->superClass())
-        if (std::strcmp(meta->className(), className) == 0)
-            return true;
-    return false;
-}
-
 TsuiUIStyle GetOwnerFormUIStyle(const QObject* owner)
 {
     const auto* form = qobject_cast<const QWidget*>(owner);
     if (!form || !form->isWindow())
         return TsuiUIStyle::DeepBlue;
     for (const QObject* child : form->children()) {
-        if (!InheritsClassNamed(child, "TsuiForm"))
+        if (!child->inherits("TsuiForm"))
             continue;
         const QVariant style = child->property("UIStyle");
         if (style.metaType() == QMetaType::fromType<TsuiUIStyle>())

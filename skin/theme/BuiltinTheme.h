@@ -40,9 +40,6 @@ void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitm
 
 // The UIStyle a skinned part starts with: when owner is a form (a top-level
 // widget), the UIStyle of its first direct child that is a TsuiForm;
-// DeepBlue otherwise. A child counts as a TsuiForm when its class, or a
-// class it derives from, is named "TsuiForm" in its meta-object.
+// DeepBlue otherwise. The frame is found through the meta-object
+// (QObject::inherits), so the theme engine needs no link to it.
 TsuiUIStyle GetOwnerFormUIStyle(const QObject* owner);
-
-// True when the object's class or one of its bases is named className.
-bool InheritsClassNamed(const QObject* object, const char* className);
