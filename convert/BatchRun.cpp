@@ -9,7 +9,6 @@
 #include "runtime/EventWait.h"
 #include "runtime/Shell.h"
 
-#include <QFileInfo>
 #include <QThread>
 
 #include <cmath>
@@ -25,11 +24,6 @@ struct ConversionDriver::PendingConverter {
 };
 
 namespace {
-
-bool written(const QString& path)
-{
-    return QFileInfo(path).size() > 0;
-}
 
 // A pseudo-random whole number from low to high, for the document bar.
 int between(int low, int high)

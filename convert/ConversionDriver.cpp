@@ -15,16 +15,10 @@
 
 namespace convert {
 
-namespace {
-
-// A converter's run counts only when it left a file that is not empty: the
-// converters exit 0 in several failures.
-bool written(const QString& path)
+bool ConversionDriver::written(const QString& path)
 {
     return QFileInfo(path).size() > 0;
 }
-
-} // namespace
 
 ConversionDriver::ConversionDriver(ConversionFrontEnd& frontEnd, QObject* parent)
     : QObject(parent)

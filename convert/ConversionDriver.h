@@ -46,6 +46,9 @@ signals:
     void canceled();
 
 private:
+    // A converter's run counts only when it left a file that is not empty:
+    // the converters exit 0 in several failures.
+    static bool written(const QString& path);
     // Batch work: every PDF file of the source folder with the same mode,
     // options and destination (BatchRun.cpp).
     Outcome runBatch(const ConversionRequest& request, int mode);
