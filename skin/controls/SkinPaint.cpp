@@ -1,0 +1,66 @@
+#include "skin/controls/SkinPaint.h"
+
+#include <QKeySequence>
+#include <QStackedWidget>
+#include <QWidget>
+#include <QTabWidget>
+
+void DrawFocusRect(runtime::Canvas& canvas, const QRect& rect)
+{
+    if (rect.isEmpty())
+        return;
+    QPainter& p = canvas.painter();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QColor(Qt::white));
+    const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
+    auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0)
+            p.drawPoint(x, y);
+    };
+    for (int x = l; x <= r; ++x) {
+        dot(x, t);
+        if (b != t)
+            dot(x, b);
+    }
+    for (int y = t + 1; y < b; ++y) {
+        dot(l, y);
+        if (r != l)
+            dot(r, y);
+    }
+    p.restore();
+}
+
+bool IsTabSheet(const QWidget* widget)
+{
+    const QWidget* stack = widget ? widget->parentWidget() : nullptr;
+    return stack && qobject_cast<const QStackedWidget*>(stack) && qobject_cast<const QTabWidget*>(stack->parentWidget());
+}
+
+void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, const QString& text, const QColor& color)
+{
+    QPainter& p = canvas.painter();
+    p.setPen(color);
+    p.drawText(rect, alignment | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
+}
+
+QColor FontColorOf(const QWidget* widget)
+{
+    return widget->palette().color(widget->foregroundRole());
+}
+
+QFont DefaultCanvasFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    return font;
+}
+
+int GrabMnemonic(QWidget* widget, int previousId, const QString& caption)
+{
+    if (previousId)
+        widget->releaseShortcut(previousId);
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    return key.isEmpty() ? 0 : widget->grabShortcut(key);
+}
