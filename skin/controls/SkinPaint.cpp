@@ -41,6 +41,11 @@ bool IsTabSheet(const QWidget* widget)
 void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, const QString& text, const QColor& color)
 {
     QPainter& p = canvas.painter();
+    // Text is drawn without smoothing, as the skin's pictures were designed
+    // for, so every glyph pixel has the text colour.
+    QFont font = p.font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(font);
     p.setPen(color);
     p.drawText(rect, alignment | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
 }
