@@ -52,7 +52,8 @@ void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, c
 
 QColor FontColorOf(const QWidget* widget)
 {
-    return widget->palette().color(widget->foregroundRole());
+    // The font colour stays the same when the control is disabled.
+    return widget->palette().color(QPalette::Active, widget->foregroundRole());
 }
 
 QFont DefaultCanvasFont()

@@ -34,12 +34,21 @@ void TsuiComboBox::setItemIndex(int index)
     setCurrentIndex(index);
     if (index < 0 && isEditable())
         setEditText(QString());
+    showTextStart();
+}
+
+void TsuiComboBox::showTextStart()
+{
+    // A text wider than the box shows its beginning, not its end.
+    if (QLineEdit* edit = lineEdit())
+        edit->setCursorPosition(0);
 }
 
 void TsuiComboBox::setText(const QString& text)
 {
     if (isEditable()) {
         setEditText(text);
+        showTextStart();
         return;
     }
     setCurrentIndex(findText(text));

@@ -18,6 +18,7 @@ class TsuiComboBox : public TsuiCustomComboBox {
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(bool Visible READ isVisible WRITE setVisible)
     Q_PROPERTY(bool TabStop READ tabStop WRITE setTabStop)
+    Q_PROPERTY(int ItemHeight READ itemHeight WRITE setItemHeight)
 
 public:
     explicit TsuiComboBox(QWidget* parent = nullptr);
@@ -27,6 +28,9 @@ public:
     // -1 clears the selection (and the text).
     void setItemIndex(int index);
     void setText(const QString& text);
+    // Kept for stored forms; the list sizes its rows from the font.
+    int itemHeight() const { return m_itemHeight; }
+    void setItemHeight(int height) { m_itemHeight = height; }
     bool sorted() const { return m_sorted; }
     void setSorted(bool sorted);
     QColor color() const;
@@ -35,5 +39,8 @@ public:
     void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus); }
 
 private:
+    void showTextStart();
+
     bool m_sorted = false;
+    int m_itemHeight = 13;
 };
