@@ -1,5 +1,6 @@
 #include "skin/controls/SkinPaint.h"
 
+#include <QCache>
 #include <QKeySequence>
 #include <QStackedWidget>
 #include <QWidget>
@@ -40,14 +41,37 @@ bool IsTabSheet(const QWidget* widget)
 
 void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, const QString& text, const QColor& color)
 {
+    if (rect.isEmpty() || text.isEmpty())
+        return;
     QPainter& p = canvas.painter();
     // Text is drawn without smoothing, as the skin's pictures were designed
-    // for, so every glyph pixel has the text colour.
+    // for, so every glyph pixel either has the text colour or is untouched.
+    // That makes a text picture laid over the canvas the very same as text
+    // drawn on it, so the pictures are kept: laying out text is by far the
+    // dearest step of a repaint.
     QFont font = p.font();
     font.setStyleStrategy(QFont::NoAntialias);
-    p.setFont(font);
-    p.setPen(color);
-    p.drawText(rect, alignment | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
+    const int flags = alignment | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const QString key = QStringLiteral("%1|%2|%3|%4x%5|%6")
+                            .arg(font.key())
+                            .arg(color.rgba())
+                            .arg(flags)
+                            .arg(rect.width())
+                            .arg(rect.height())
+                            .arg(text);
+    static QCache<QString, QImage> layers(256);
+    QImage* layer = layers.object(key);
+    if (!layer) {
+        layer = new QImage(rect.size(), QImage::Format_ARGB32_Premultiplied);
+        layer->fill(Qt::transparent);
+        QPainter lp(layer);
+        lp.setFont(font);
+        lp.setPen(color);
+        lp.drawText(QRect(QPoint(0, 0), rect.size()), flags, text);
+        lp.end();
+        layers.insert(key, layer);
+    }
+    p.drawImage(rect.topLeft(), *layer);
 }
 
 QColor FontColorOf(const QWidget* widget)

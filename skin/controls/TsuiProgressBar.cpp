@@ -152,13 +152,11 @@ void TsuiProgressBar::compose(QImage& buffer)
     if (m_orientation == suiVertical)
         m_showCaption = false; // a vertical bar never shows its caption, and remembers that
     if (m_showCaption && (!m_smartShowCaption || m_position != m_min)) {
-        QPainter& p = canvas.painter();
-        p.setFont(DefaultCanvasFont());
-        const QFontMetrics metrics(p.font());
-        const int x = (width() - metrics.horizontalAdvance(m_caption)) / 2;
-        const int y = (height() - metrics.height()) / 2;
-        p.setPen(m_captionColor);
-        p.drawText(QRect(x, y, metrics.horizontalAdvance(m_caption), metrics.height()), Qt::TextSingleLine, m_caption);
+        canvas.painter().setFont(DefaultCanvasFont());
+        const QFontMetrics metrics(canvas.painter().font());
+        const QSize text(metrics.horizontalAdvance(m_caption), metrics.height());
+        const QPoint at((width() - text.width()) / 2, (height() - text.height()) / 2);
+        DrawSingleLine(canvas, QRect(at, text), Qt::AlignLeft | Qt::AlignTop, m_caption, m_captionColor);
     }
     canvas.setBrushColor(runtime::TColorFromColor(m_borderColor));
     canvas.frameRect(rect());
