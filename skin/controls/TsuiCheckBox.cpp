@@ -20,7 +20,7 @@ bool isToggleKey(int key)
 }
 } // namespace
 
-TsuiCheckBox::TsuiCheckBox(QWidget* parent) : QWidget(parent)
+TsuiCheckBox::TsuiCheckBox(QWidget* parent) : QWidget(parent), m_frames(ThemeElement::CheckBoxImage, 4)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -32,9 +32,7 @@ TsuiCheckBox::TsuiCheckBox(QWidget* parent) : QWidget(parent)
 void TsuiCheckBox::setUIStyle(TsuiUIStyle style)
 {
     m_theme.setStyle(style);
-    for (QImage& frame : m_frames)
-        frame = QImage();
-    m_framesLoaded = 0;
+    m_frames.clear();
     applyAutoSize();
     update();
 }
@@ -102,13 +100,7 @@ void TsuiCheckBox::setTabStop(bool tabStop)
 
 const QImage& TsuiCheckBox::framePicture(int frame)
 {
-    const int bit = 1 << (frame - 1);
-    QImage& picture = m_frames[frame - 1];
-    if (!(m_framesLoaded & bit)) {
-        m_theme.bitmapFrame(ThemeElement::CheckBoxImage, picture, 4, frame);
-        m_framesLoaded |= bit;
-    }
-    return picture;
+    return m_frames.frame(m_theme, frame);
 }
 
 void TsuiCheckBox::applyAutoSize()

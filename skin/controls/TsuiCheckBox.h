@@ -3,6 +3,7 @@
 #include <QImage>
 #include "runtime/Canvas.h"
 #include "skin/controls/ControlEnums.h"
+#include "skin/controls/FrameCache.h"
 #include "skin/theme/ThemeSource.h"
 
 #include <QWidget>
@@ -85,7 +86,6 @@ private:
     bool m_transparent = false;
     bool m_leftPressed = false;
     int m_mnemonicId = 0;
-    QImage m_frames[4];
-    int m_framesLoaded = 0;
+    FrameCache m_frames;
     QImage m_buffer;
 };

@@ -17,10 +17,6 @@
 
 namespace {
 
-// The size a state picture takes when its frame cannot be loaded, so the
-// button still paints its background, caption and glyph.
-constexpr QSize BlankPictureSize(74, 21);
-
 bool isPressKey(int key)
 {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -39,7 +35,10 @@ QWidget* backgroundSource(QWidget* button)
 
 } // namespace
 
-TsuiCustomButton::TsuiCustomButton(QWidget* parent) : QWidget(parent)
+// A frame that cannot be loaded is a blank 74 x 21 picture, so the button
+// still paints its background, caption and glyph.
+TsuiCustomButton::TsuiCustomButton(QWidget* parent)
+    : QWidget(parent), m_frames(ThemeElement::ButtonImage, 3, QSize(74, 21))
 {
     // The paint covers every pixel, so the background erase is skipped.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,9 +53,7 @@ TsuiCustomButton::~TsuiCustomButton() = default;
 void TsuiCustomButton::setUIStyle(TsuiUIStyle style)
 {
     m_theme.setStyle(style);
-    for (QImage& frame : m_frames)
-        frame = QImage();
-    m_framesLoaded = 0;
+    m_frames.clear();
     uiStyleChanged();
     update();
 }
@@ -118,18 +115,7 @@ void TsuiCustomButton::autoSizeChanged()
 
 const QImage& TsuiCustomButton::statePicture(int frame)
 {
-    const int bit = 1 << (frame - 1);
-    QImage& picture = m_frames[frame - 1];
-    if (!(m_framesLoaded & bit)) {
-        try {
-            m_theme.bitmapFrame(ThemeElement::ButtonImage, picture, 3, frame);
-        } catch (const std::exception&) {
-            picture = QImage(BlankPictureSize, runtime::BitmapFormat);
-            picture.fill(Qt::white);
-        }
-        m_framesLoaded |= bit;
-    }
-    return picture;
+    return m_frames.frame(m_theme, frame);
 }
 
 void TsuiCustomButton::paintEvent(QPaintEvent*)

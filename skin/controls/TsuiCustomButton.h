@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include "runtime/Canvas.h"
+#include "skin/controls/FrameCache.h"
 #include "skin/theme/ThemeSource.h"
 
 #include <QPointer>
@@ -131,7 +132,6 @@ private:
     int m_mnemonicId = 0;
     QTimer* m_repeatTimer = nullptr;
     QPointer<QWidget> m_watchedWindow;
-    QImage m_frames[3];
-    int m_framesLoaded = 0; // one bit per loaded frame
+    FrameCache m_frames;
     QImage m_buffer;
 };
