@@ -1,0 +1,20 @@
+#include "skin/controls/ControlComponents.h"
+
+#include "runtime/ComponentRegistry.h"
+#include "skin/controls/TsuiButton.h"
+#include "skin/controls/TsuiCheckBox.h"
+#include "skin/controls/TsuiComboBox.h"
+#include "skin/controls/TsuiEdit.h"
+#include "skin/controls/TsuiImagePanel.h"
+#include "skin/controls/TsuiProgressBar.h"
+
+void RegisterControlComponents()
+{
+    using runtime::ComponentRegistry;
+    ComponentRegistry::registerType<TsuiButton>(QStringLiteral("TsuiButton"));
+    ComponentRegistry::registerType<TsuiCheckBox>(QStringLiteral("TsuiCheckBox"));
+    ComponentRegistry::registerType<TsuiEdit>(QStringLiteral("TsuiEdit"));
+    ComponentRegistry::registerType<TsuiComboBox>(QStringLiteral("TsuiComboBox"));
+    ComponentRegistry::registerType<TsuiProgressBar>(QStringLiteral("TsuiProgressBar"));
+    ComponentRegistry::registerType<TsuiImagePanel>(QStringLiteral("TsuiImagePanel"));
+}

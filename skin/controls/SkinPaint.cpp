@@ -1,0 +1,96 @@
+#include "skin/controls/SkinPaint.h"
+
+#include <QCache>
+#include <QKeySequence>
+#include <QStackedWidget>
+#include <QWidget>
+#include <QTabWidget>
+
+void DrawFocusRect(runtime::Canvas& canvas, const QRect& rect)
+{
+    if (rect.isEmpty())
+        return;
+    QPainter& p = canvas.painter();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QColor(Qt::white));
+    const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
+    auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0)
+            p.drawPoint(x, y);
+    };
+    for (int x = l; x <= r; ++x) {
+        dot(x, t);
+        if (b != t)
+            dot(x, b);
+    }
+    for (int y = t + 1; y < b; ++y) {
+        dot(l, y);
+        if (r != l)
+            dot(r, y);
+    }
+    p.restore();
+}
+
+bool IsTabSheet(const QWidget* widget)
+{
+    const QWidget* stack = widget ? widget->parentWidget() : nullptr;
+    return stack && qobject_cast<const QStackedWidget*>(stack) && qobject_cast<const QTabWidget*>(stack->parentWidget());
+}
+
+void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, const QString& text, const QColor& color)
+{
+    if (rect.isEmpty() || text.isEmpty())
+        return;
+    QPainter& p = canvas.painter();
+    // Text is drawn without smoothing, as the skin's pictures were designed
+    // for, so every glyph pixel either has the text colour or is untouched.
+    // That makes a text picture laid over the canvas the very same as text
+    // drawn on it, so the pictures are kept: laying out text is by far the
+    // dearest step of a repaint.
+    QFont font = p.font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    const int flags = alignment | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const QString key = QStringLiteral("%1|%2|%3|%4x%5|%6")
+                            .arg(font.key())
+                            .arg(color.rgba())
+                            .arg(flags)
+                            .arg(rect.width())
+                            .arg(rect.height())
+                            .arg(text);
+    static QCache<QString, QImage> layers(256);
+    QImage* layer = layers.object(key);
+    if (!layer) {
+        layer = new QImage(rect.size(), QImage::Format_ARGB32_Premultiplied);
+        layer->fill(Qt::transparent);
+        QPainter lp(layer);
+        lp.setFont(font);
+        lp.setPen(color);
+        lp.drawText(QRect(QPoint(0, 0), rect.size()), flags, text);
+        lp.end();
+        layers.insert(key, layer);
+    }
+    p.drawImage(rect.topLeft(), *layer);
+}
+
+QColor FontColorOf(const QWidget* widget)
+{
+    // The font colour stays the same when the control is disabled.
+    return widget->palette().color(QPalette::Active, widget->foregroundRole());
+}
+
+QFont DefaultCanvasFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    return font;
+}
+
+int GrabMnemonic(QWidget* widget, int previousId, const QString& caption)
+{
+    if (previousId)
+        widget->releaseShortcut(previousId);
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    return key.isEmpty() ? 0 : widget->grabShortcut(key);
+}

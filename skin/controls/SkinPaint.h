@@ -1,0 +1,37 @@
+#pragma once
+
+#include "runtime/Canvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// Small painting steps the skinned controls share.
+
+// The dotted focus rectangle: every other pixel of the rectangle's one-pixel
+// outline inverted, in a checkerboard aligned to the canvas origin, so drawing
+// it twice restores the picture.
+void DrawFocusRect(runtime::Canvas& canvas, const QRect& rect);
+
+// True for a page of a tab widget; transparent controls on such a page
+// capture the page's own parent instead of their own background.
+bool IsTabSheet(const QWidget* widget);
+
+// Single-line text drawn like DrawText with DT_SINGLELINE: "&" marks the
+// accelerator (underlined), "&&" is a literal ampersand.
+void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, const QString& text, const QColor& color);
+
+// A control's text colour (its font colour).
+QColor FontColorOf(const QWidget* widget);
+
+// The font an off-screen canvas starts with (the designed "MS Sans Serif",
+// 8 points, stood in for by the installed sans-serif family); used where a
+// control has no font of its own.
+QFont DefaultCanvasFont();
+
+// Registers the caption's accelerator ("&S" -> Alt+S) as a shortcut of the
+// widget, releasing the previous one; returns the new shortcut id (0: none).
+int GrabMnemonic(QWidget* widget, int previousId, const QString& caption);

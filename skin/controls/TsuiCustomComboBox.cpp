@@ -1,0 +1,175 @@
+#include "skin/controls/TsuiCustomComboBox.h"
+
+#include "runtime/BitmapResource.h"
+#include "runtime/Canvas.h"
+#include "skin/controls/ComboRules.h"
+#include "skin/theme/BuiltinTheme.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QStyleOptionComboBox>
+
+TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setEditable(true);
+    setUIStyle(GetOwnerFormUIStyle(parent ? parent->window() : nullptr));
+}
+
+void TsuiCustomComboBox::setUIStyle(TsuiUIStyle style)
+{
+    m_theme.setStyle(style);
+    m_arrowColor = Qt::black;
+    m_borderColor = m_theme.color(ThemeElement::ControlBorderColor);
+    m_buttonColor = m_theme.color(ThemeElement::FormBackgroundColor);
+    update();
+}
+
+void TsuiCustomComboBox::setFileTheme(TsuiFileTheme* theme)
+{
+    m_theme.setFileTheme(theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
+    setUIStyle(uiStyle());
+}
+
+void TsuiCustomComboBox::setBorderColor(const QColor& color)
+{
+    m_borderColor = color;
+    update();
+}
+
+void TsuiCustomComboBox::setButtonColor(const QColor& color)
+{
+    m_buttonColor = color;
+    update();
+}
+
+void TsuiCustomComboBox::setArrowColor(const QColor& color)
+{
+    m_arrowColor = color;
+    update();
+}
+
+void TsuiCustomComboBox::setComboStyle(TComboBoxStyle style)
+{
+    m_comboStyle = style;
+    // A drop-down list only selects; the other styles edit their text.
+    setEditable(style != csDropDownList);
+    update();
+}
+
+QRect TsuiCustomComboBox::buttonRect() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+}
+
+void TsuiCustomComboBox::paintEvent(QPaintEvent* event)
+{
+    QComboBox::paintEvent(event);
+    if (m_comboStyle == csSimple)
+        return; // keeps its native look
+    paintSkin();
+}
+
+const QImage* TsuiCustomComboBox::buttonBitmap()
+{
+    // The stored style decides; a theme file has no button bitmap.
+    const TsuiUIStyle style = uiStyle();
+    if (style != TsuiUIStyle::MacOS && style != TsuiUIStyle::WinXP)
+        return nullptr;
+    if (m_buttonBitmapStyle != style) {
+        m_buttonBitmapStyle = style;
+        const QString name = style == TsuiUIStyle::MacOS ? QStringLiteral("MACOS_COMBOBOX_BUTTON")
+                                                         : QStringLiteral("WINXP_COMBOBOX_BUTTON");
+        m_buttonBitmap = QImage();
+        try {
+            m_buttonBitmap = runtime::ToBitmap(runtime::LoadBitmapResource(name));
+        } catch (const std::exception&) {
+            // The button is then filled with ButtonColor like the other styles.
+        }
+    }
+    return m_buttonBitmap.isNull() ? nullptr : &m_buttonBitmap;
+}
+
+void TsuiCustomComboBox::paintSkin()
+{
+    runtime::Canvas canvas(this);
+    canvas.setBrushColor(runtime::TColorFromColor(m_borderColor));
+    canvas.frameRect(rect());
+    canvas.setBrushColor(runtime::TColorFromColor(palette().color(QPalette::Base)));
+    canvas.frameRect(rect().adjusted(1, 1, -1, -1));
+
+    const QRect r = buttonRect();
+    if (const QImage* bitmap = buttonBitmap()) {
+        canvas.stretchDraw(r, *bitmap);
+    } else {
+        canvas.painter().fillRect(r, m_buttonColor);
+        canvas.setPenColor(runtime::TColorFromColor(m_borderColor));
+        canvas.moveTo(r.left(), r.top() - 1);
+        canvas.lineTo(r.left(), runtime::Bottom(r) + 1);
+    }
+    if (uiStyle() == TsuiUIStyle::WinXP && buttonBitmap())
+        return; // the XP button bitmap carries its own arrow
+
+    const QPolygon arrow = ComboArrowTriangle(ComboArrowOrigin(r));
+    QPainter& painter = canvas.painter();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    auto triangle = [&](const QPolygon& shape, const QColor& color) {
+        painter.setPen(color);
+        painter.setBrush(color);
+        painter.drawPolygon(shape);
+    };
+    if (isEnabled()) {
+        triangle(arrow, m_arrowColor);
+    } else {
+        triangle(arrow.translated(1, 1), QColor(0xFF, 0xFF, 0xFF));
+        triangle(arrow, QColor(0x80, 0x80, 0x80));
+    }
+}
+
+void TsuiCustomComboBox::showPopup()
+{
+    QComboBox::showPopup();
+    // The list lives in its own window; its frame is drawn after each of its
+    // paints for as long as it is open.
+    QWidget* popup = view() ? view()->window() : nullptr;
+    if (popup && popup != window() && popup != m_popup) {
+        m_popup = popup;
+        popup->installEventFilter(this);
+    }
+    if (m_popup)
+        m_popup->update();
+}
+
+void TsuiCustomComboBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    // Repaint the parent so no trace of the list's frame remains.
+    if (parentWidget())
+        parentWidget()->update();
+}
+
+bool TsuiCustomComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_popup && event->type() == QEvent::Paint && !m_framingPopup) {
+        // The list's own painting first, then the frame over its outer edge.
+        m_framingPopup = true;
+        QCoreApplication::sendEvent(m_popup, event);
+        m_framingPopup = false;
+        QPainter p(m_popup);
+        p.setPen(m_borderColor);
+        p.drawRect(m_popup->rect().adjusted(0, 0, -1, -1));
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void TsuiCustomComboBox::changeEvent(QEvent* event)
+{
+    QComboBox::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        update();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+#include "skin/controls/ControlEnums.h"
+#include "skin/theme/ThemeSource.h"
+
+#include <QColor>
+#include <QComboBox>
+#include <QPointer>
+
+class TsuiFileTheme;
+
+// The platform's combo box with a flat skin: after every native paint a
+// one-pixel frame in BorderColor, the drop-down button filled with
+// ButtonColor (or the MacOS / WinXP button bitmap) behind a separator line,
+// and a small arrow; the open list is framed in BorderColor.
+class TsuiCustomComboBox : public QComboBox {
+    Q_OBJECT
+    Q_PROPERTY(sui::TsuiUIStyle UIStyle READ uiStyle WRITE setUIStyle)
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ fileTheme WRITE setFileTheme)
+    Q_PROPERTY(QColor BorderColor READ borderColor WRITE setBorderColor)
+    Q_PROPERTY(QColor ButtonColor READ buttonColor WRITE setButtonColor)
+    Q_PROPERTY(QColor ArrowColor READ arrowColor WRITE setArrowColor)
+
+public:
+    explicit TsuiCustomComboBox(QWidget* parent = nullptr);
+
+    TsuiUIStyle uiStyle() const { return m_theme.style(); }
+    void setUIStyle(TsuiUIStyle style);
+    TsuiFileTheme* fileTheme() const { return m_theme.fileTheme(); }
+    void setFileTheme(TsuiFileTheme* theme);
+    QColor borderColor() const { return m_borderColor; }
+    void setBorderColor(const QColor& color);
+    QColor buttonColor() const { return m_buttonColor; }
+    void setButtonColor(const QColor& color);
+    QColor arrowColor() const { return m_arrowColor; }
+    void setArrowColor(const QColor& color);
+
+    TComboBoxStyle comboStyle() const { return m_comboStyle; }
+    void setComboStyle(TComboBoxStyle style);
+
+    // The drop-down button's rectangle as the native combo box lays it out.
+    QRect buttonRect() const;
+
+    void showPopup() override;
+    void hidePopup() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void paintSkin();
+    const QImage* buttonBitmap();
+
+    ThemeSource m_theme;
+    QColor m_borderColor = Qt::black;
+    QColor m_buttonColor;
+    QColor m_arrowColor = Qt::black;
+    TComboBoxStyle m_comboStyle = csDropDown;
+    QImage m_buttonBitmap;
+    TsuiUIStyle m_buttonBitmapStyle = TsuiUIStyle::FromThemeFile;
+    QPointer<QWidget> m_popup;
+    bool m_framingPopup = false;
+};

@@ -1,0 +1,192 @@
+#include "skin/controls/TsuiCustomPanel.h"
+
+#include "runtime/Canvas.h"
+#include "skin/controls/ButtonRules.h"
+#include "skin/controls/PanelRules.h"
+#include "skin/controls/SkinPaint.h"
+#include "skin/theme/SkinBitmaps.h"
+#include "skin/theme/StretchedSkin.h"
+#include "skin/theme/WidgetDrawing.h"
+
+#include <QEvent>
+#include <QPainter>
+
+TsuiCustomPanel::TsuiCustomPanel(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    if (parent)
+        parent->installEventFilter(this);
+}
+
+void TsuiCustomPanel::setPicture(const QImage& picture)
+{
+    m_picture = runtime::ToBitmap(picture);
+    pictureChanged();
+}
+
+void TsuiCustomPanel::pictureChanged()
+{
+    if (!m_picture.isNull()) {
+        applyAutoSize();
+        applyTransparency();
+    }
+    update();
+}
+
+void TsuiCustomPanel::applyAutoSize()
+{
+    if (m_autoSize && !m_picture.isNull())
+        resize(PanelAutoSize(size(), m_picture.size(), m_align));
+}
+
+void TsuiCustomPanel::applyTransparency()
+{
+    // The picture then draws with its transparent colour left out.
+    if (!m_picture.isNull())
+        m_pictureTransparent = m_transparent;
+}
+
+void TsuiCustomPanel::setTransparent(bool transparent)
+{
+    m_transparent = transparent;
+    applyTransparency();
+    update();
+}
+
+void TsuiCustomPanel::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    applyAutoSize();
+}
+
+void TsuiCustomPanel::setDrawStyle(TsuiDrawStyle style)
+{
+    m_drawStyle = style;
+    update();
+}
+
+void TsuiCustomPanel::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void TsuiCustomPanel::setAlignment(TAlignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void TsuiCustomPanel::setAlign(TAlign align)
+{
+    m_align = align;
+    applyAlign();
+}
+
+QColor TsuiCustomPanel::color() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void TsuiCustomPanel::setColor(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+}
+
+void TsuiCustomPanel::applyAlign()
+{
+    // Keeps an aligned panel against its side of the parent (or filling it)
+    // as the parent is resized; the other dimension stays the panel's own.
+    const QWidget* parent = parentWidget();
+    if (!parent || m_align == alNone)
+        return;
+    const QRect area = parent->contentsRect();
+    QRect g = geometry();
+    switch (m_align) {
+    case alTop:
+        g = QRect(area.left(), area.top(), area.width(), height());
+        break;
+    case alBottom:
+        g = QRect(area.left(), area.bottom() + 1 - height(), area.width(), height());
+        break;
+    case alLeft:
+        g = QRect(area.left(), area.top(), width(), area.height());
+        break;
+    case alRight:
+        g = QRect(area.right() + 1 - width(), area.top(), width(), area.height());
+        break;
+    case alClient:
+        g = area;
+        break;
+    case alNone:
+        break;
+    }
+    setGeometry(g);
+}
+
+bool TsuiCustomPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        applyAlign();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TsuiCustomPanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ParentChange && parentWidget()) {
+        parentWidget()->installEventFilter(this);
+        applyAlign();
+    }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        update();
+}
+
+void TsuiCustomPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    update();
+}
+
+void TsuiCustomPanel::paintEvent(QPaintEvent*)
+{
+    if (m_buffer.size() != size())
+        m_buffer = QImage(size(), runtime::BitmapFormat);
+    compose(m_buffer);
+    QPainter(this).drawImage(0, 0, m_buffer);
+}
+
+void TsuiCustomPanel::compose(QImage& buffer)
+{
+    // Where neither picture nor capture reaches, the panel shows its colour.
+    buffer.fill(color());
+    runtime::Canvas canvas(&buffer);
+    if (m_transparent && parentWidget())
+        DrawParentBackground(canvas, this);
+    if (!m_picture.isNull()) {
+        switch (m_drawStyle) {
+        case suiStretch:
+            canvas.stretchDraw(rect(), m_picture, m_pictureTransparent);
+            break;
+        case suiTile:
+            TileDraw(canvas, m_picture, rect(), m_pictureTransparent);
+            break;
+        case suiNormal:
+            if (m_pictureTransparent)
+                canvas.drawTransparent(0, 0, m_picture, runtime::DefaultTransparentColor(m_picture));
+            else
+                canvas.draw(0, 0, m_picture);
+            break;
+        }
+    }
+    if (IsBlankCaption(m_caption))
+        return;
+    canvas.painter().setFont(font());
+    const int horizontal = m_alignment == taLeftJustify ? Qt::AlignLeft
+                           : m_alignment == taRightJustify ? Qt::AlignRight
+                                                           : Qt::AlignHCenter;
+    DrawSingleLine(canvas, rect(), horizontal | Qt::AlignVCenter, m_caption, FontColorOf(this));
+}

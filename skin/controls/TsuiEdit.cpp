@@ -1,0 +1,62 @@
+#include "skin/controls/TsuiEdit.h"
+
+#include "skin/theme/BuiltinTheme.h"
+#include "skin/theme/WidgetDrawing.h"
+
+
+namespace {
+// The band around the text area that the skin frame covers.
+constexpr int BorderBand = 2;
+} // namespace
+
+TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFrame(false);
+    setTextMargins(BorderBand, BorderBand, BorderBand, BorderBand);
+    setUIStyle(GetOwnerFormUIStyle(parent ? parent->window() : nullptr));
+}
+
+void TsuiEdit::setUIStyle(TsuiUIStyle style)
+{
+    m_theme.setStyle(style);
+    m_borderColor = m_theme.color(ThemeElement::ControlBorderColor);
+    uiStyleChanged();
+    update();
+}
+
+void TsuiEdit::setFileTheme(TsuiFileTheme* theme)
+{
+    m_theme.setFileTheme(theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
+    setUIStyle(uiStyle());
+}
+
+void TsuiEdit::setBorderColor(const QColor& color)
+{
+    m_borderColor = color;
+    update();
+}
+
+QColor TsuiEdit::color() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void TsuiEdit::setColor(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, color);
+    setPalette(p);
+}
+
+void TsuiEdit::setPasswordChar(const QString& passwordChar)
+{
+    m_passwordChar = passwordChar.left(1);
+    setEchoMode(m_passwordChar.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+}
+
+void TsuiEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    DrawWindowBorder(this, runtime::TColorFromColor(m_borderColor), runtime::TColorFromColor(color()), true);
+}
