@@ -46,7 +46,14 @@ void ConfineToWorkArea(QWidget* window, int bottomTrim)
     if (!area.isValid())
         return;
     area.setBottom(area.bottom() - bottomTrim);
-    if (window->geometry() != area)
+    if (window->geometry() == area)
+        return;
+    // Through the native window: QWidget::setGeometry would take the
+    // maximised state away from a window that is being maximised.
+    window->winId();
+    if (QWindow* handle = window->windowHandle())
+        handle->setGeometry(area);
+    else
         window->setGeometry(area);
 }
 

@@ -1,4 +1,5 @@
 #include "ChromeFixture.h"
+#include "Wait.h"
 
 #include "common/MessageResponder.h"
 #include "runtime/RuntimeError.h"
@@ -146,8 +147,9 @@ TEST_F(Form, MaximiseConfinesToTheWorkArea)
 {
     host->show();
     host->showMaximized();
-    QTRY_VERIFY(host->isMaximized());
-    EXPECT_EQ(host->geometry(), chrome::WorkArea(host.get()));
+    WAIT_TRUE(host->isMaximized());
+    WAIT_EQ(host->geometry(), chrome::WorkArea(host.get()));
+    EXPECT_TRUE(host->isMaximized());
     EXPECT_EQ(frame->geometry(), QRect(QPoint(1, 0), host->size() - QSize(2, 1)));
 }
 
@@ -214,7 +216,7 @@ TEST_F(Form, AltSpaceOpensTheSystemMenuUnderTheTitleBar)
     host->show();
     QTest::keyClick(frame, Qt::Key_Space, Qt::AltModifier);
     TsuiTitleBarPopupMenu* menu = frame->TitleBar()->SystemMenu();
-    QTRY_VERIFY(menu->isVisible());
+    WAIT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), QPoint(40, 30 + frame->TitleBar()->height()));
     menu->hide();
 }

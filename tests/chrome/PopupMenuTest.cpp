@@ -1,3 +1,5 @@
+#include "Wait.h"
+
 #include "runtime/Bitmap.h"
 #include "runtime/BitmapResource.h"
 #include "runtime/Canvas.h"
@@ -92,7 +94,7 @@ TEST(PopupMenu, LaidOutItemsTakeTheSkinsHeights)
     for (TsuiUIStyle style : {TsuiUIStyle::BlueGlass, TsuiUIStyle::MacOS}) {
         bar.setUIStyle(style);
         menu->popup(QPoint(10, 10));
-        QTRY_VERIFY(menu->isVisible());
+        WAIT_TRUE(menu->isVisible());
         const bool mac = style == TsuiUIStyle::MacOS;
         EXPECT_EQ(menu->actionGeometry(items[0]).height(), mac ? 20 : 21);
         EXPECT_EQ(menu->actionGeometry(items[2]).height(), mac ? 12 : 5);

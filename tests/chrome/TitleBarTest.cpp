@@ -1,4 +1,5 @@
 #include "ChromeFixture.h"
+#include "Wait.h"
 
 #include "common/MessageResponder.h"
 #include "skin/chrome/TsuiTitleBarPopupMenu.h"
@@ -105,11 +106,11 @@ TEST_F(TitleBar, MaxGlyphFollowsTheWindowState)
     EXPECT_EQ(max->PicNormal(), ButtonFrame(TsuiUIStyle::BlueGlass, 7));
     EXPECT_EQ(max->PicMouseDown(), ButtonFrame(TsuiUIStyle::BlueGlass, 9));
     host->showMaximized();
-    QTRY_VERIFY(host->isMaximized());
+    WAIT_TRUE(host->isMaximized());
     EXPECT_EQ(max->PicNormal(), ButtonFrame(TsuiUIStyle::BlueGlass, 10));
     EXPECT_EQ(max->PicMouseOn(), ButtonFrame(TsuiUIStyle::BlueGlass, 11));
     host->showNormal();
-    QTRY_VERIFY(!host->isMaximized());
+    WAIT_TRUE(!host->isMaximized());
     EXPECT_EQ(max->PicNormal(), ButtonFrame(TsuiUIStyle::BlueGlass, 7));
 }
 
@@ -135,11 +136,11 @@ TEST_F(TitleBar, ButtonActions)
 {
     const int maxIndex = 2;
     QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(maxIndex).center());
-    QTRY_VERIFY(host->isMaximized());
+    WAIT_TRUE(host->isMaximized());
     QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(maxIndex).center());
-    QTRY_VERIFY(!host->isMaximized());
+    WAIT_TRUE(!host->isMaximized());
     QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(1).center());
-    QTRY_VERIFY(!host->isVisible());
+    WAIT_TRUE(!host->isVisible());
 }
 
 TEST_F(TitleBar, CustomAndHelpButtonsReportTheirIndex)
@@ -166,7 +167,7 @@ TEST_F(TitleBar, ControlBoxOpensTheSystemMenuUnderTheBar)
 {
     TsuiTitleBarPopupMenu* menu = bar()->SystemMenu();
     QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(0).center());
-    QTRY_VERIFY(menu->isVisible());
+    WAIT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), bar()->mapToGlobal(QPoint(0, bar()->height())));
     menu->hide();
 }
@@ -174,11 +175,11 @@ TEST_F(TitleBar, ControlBoxOpensTheSystemMenuUnderTheBar)
 TEST_F(TitleBar, DoubleClicks)
 {
     QTest::mouseDClick(bar(), Qt::LeftButton, {}, QPoint(300, 15));
-    QTRY_VERIFY(host->isMaximized());
+    WAIT_TRUE(host->isMaximized());
     QTest::mouseDClick(bar(), Qt::LeftButton, {}, QPoint(300, 15));
-    QTRY_VERIFY(!host->isMaximized());
+    WAIT_TRUE(!host->isMaximized());
     QTest::mouseDClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(0).center());
-    QTRY_VERIFY(!host->isVisible());
+    WAIT_TRUE(!host->isVisible());
 }
 
 TEST_F(TitleBar, DraggingEmptyCaptionSpaceMovesTheWindow)
@@ -193,7 +194,7 @@ TEST_F(TitleBar, DraggingEmptyCaptionSpaceMovesTheWindow)
 TEST_F(TitleBar, MaximisedWindowDoesNotMove)
 {
     host->showMaximized();
-    QTRY_VERIFY(host->isMaximized());
+    WAIT_TRUE(host->isMaximized());
     const QRect before = host->geometry();
     QTest::mousePress(bar(), Qt::LeftButton, {}, QPoint(300, 15));
     QTest::mouseMove(bar(), QPoint(340, 35));
