@@ -98,11 +98,10 @@ TsuiForm::TsuiForm(QWidget* owner) : QWidget(owner)
         connect(m_titleBar, &TsuiTitleBar::customBtnsClick, this, &TsuiForm::titleBarCustomBtnsClick);
         connect(m_titleBar, &TsuiTitleBar::helpBtnClick, this, &TsuiForm::titleBarHelpBtnClick);
     } else {
-        // A frame without a form has no title bar to draw; an unparented
-        // bar keeps the accessors valid.
+        // A frame without a form draws no title bar; a detached one, owned
+        // here, keeps the accessors valid.
         m_titleBar = new TsuiTitleBar(nullptr);
-        m_titleBar->setParent(this);
-        m_titleBar->hide();
+        m_ownsDetachedTitleBar = true;
     }
     m_menuBarColor = m_color;
     m_menuBarHeight = 22;
@@ -121,6 +120,8 @@ TsuiForm::~TsuiForm()
     m_appHook.reset();
     if (m_host)
         m_host->removeEventFilter(this);
+    if (m_ownsDetachedTitleBar)
+        delete m_titleBar;
 }
 
 void TsuiForm::attachToHost()
@@ -203,7 +204,8 @@ void TsuiForm::setTitleBarVisible(bool visible)
     if (visible == m_titleBarVisible)
         return;
     m_titleBarVisible = visible;
-    m_titleBar->setVisible(visible);
+    if (m_host)
+        m_titleBar->setVisible(visible);
     m_titleBar->move(0, 0);
     UpdatePanelBounds();
     DrawBorder();

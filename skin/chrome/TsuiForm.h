@@ -146,4 +146,5 @@ private:
     QRect m_designBounds;
     bool m_createdMaximized = false;
     bool m_constructing = true;
+    bool m_ownsDetachedTitleBar = false;
 };

@@ -221,4 +221,16 @@ TEST_F(Form, AltSpaceOpensTheSystemMenuUnderTheTitleBar)
     menu->hide();
 }
 
+TEST(FormWithoutHost, DrawsNoTitleBarAndTouchesNoWindow)
+{
+    QWidget parent;
+    auto* inner = new QWidget(&parent);
+    TsuiForm frame(inner);
+    EXPECT_EQ(frame.HostForm(), nullptr);
+    EXPECT_EQ(frame.TitleBar()->parentWidget(), nullptr);
+    EXPECT_FALSE(parent.windowFlags().testFlag(Qt::FramelessWindowHint));
+    frame.setUIStyle(TsuiUIStyle::BlueGlass);
+    EXPECT_TRUE(parent.mask().isEmpty());
+}
+
 #include "FormTest.moc"
