@@ -3,6 +3,20 @@
 #include "skin/theme/BuiltinTheme.h"
 #include "skin/theme/TsuiFileTheme.h"
 
+void WatchFileTheme(QPointer<TsuiFileTheme>& slot, TsuiFileTheme* theme, QObject* context,
+                    const std::function<void()>& onRemoved)
+{
+    if (slot)
+        QObject::disconnect(slot, &QObject::destroyed, context, nullptr);
+    slot = theme;
+    if (theme) {
+        QObject::connect(theme, &QObject::destroyed, context, [&slot, onRemoved] {
+            slot = nullptr;
+            onRemoved();
+        });
+    }
+}
+
 StyleValues::StyleValues(const TsuiFileTheme* fileTheme, TsuiUIStyle style)
     : m_fileTheme(fileTheme), m_effective(style)
 {

@@ -5,7 +5,17 @@
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/UIStyle.h"
 
+#include <QPointer>
+
+#include <functional>
+
 class TsuiFileTheme;
+
+// Points `slot` at a file theme the part does not own: the previous theme's
+// removal watch on `context` is dropped, and `onRemoved` runs (after the
+// slot was cleared) when the new theme component is destroyed.
+void WatchFileTheme(QPointer<TsuiFileTheme>& slot, TsuiFileTheme* theme, QObject* context,
+                    const std::function<void()>& onRemoved);
 
 // The values of one style as the chrome reads them: the file theme when the
 // style is FromThemeFile and a loaded theme is attached, the built-in table

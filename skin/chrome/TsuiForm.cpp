@@ -144,17 +144,12 @@ void TsuiForm::setFileTheme(TsuiFileTheme* theme)
 {
     if (theme == m_fileTheme)
         return;
-    if (m_fileTheme)
-        disconnect(m_fileTheme, nullptr, this, nullptr);
-    m_fileTheme = theme;
-    if (theme)
-        connect(theme, &QObject::destroyed, this, &TsuiForm::fileThemeRemoved);
+    WatchFileTheme(m_fileTheme, theme, this, [this] { fileThemeRemoved(); });
     setUIStyle(m_uiStyle);
 }
 
 void TsuiForm::fileThemeRemoved()
 {
-    m_fileTheme = nullptr;
     // Children are told whatever UIStyleAutoUpdateSub says: none of them may
     // keep a theme that no longer exists.
     SpreadThemeToControls(this, TsuiUIStyle::DeepBlue, nullptr);

@@ -47,15 +47,7 @@ TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : QMenu(owner)
 
 void TsuiPopupMenu::setFileTheme(TsuiFileTheme* theme)
 {
-    if (m_fileTheme)
-        disconnect(m_fileTheme, nullptr, this, nullptr);
-    m_fileTheme = theme;
-    if (theme) {
-        connect(theme, &QObject::destroyed, this, [this] {
-            m_fileTheme = nullptr;
-            setUIStyle(TsuiUIStyle::DeepBlue);
-        });
-    }
+    WatchFileTheme(m_fileTheme, theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
     setUIStyle(m_uiStyle);
 }
 

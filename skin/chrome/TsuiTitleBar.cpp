@@ -57,16 +57,8 @@ bool TsuiTitleBar::ParentIsSkinForm() const
 
 void TsuiTitleBar::setFileTheme(TsuiFileTheme* theme)
 {
-    if (m_fileTheme)
-        disconnect(m_fileTheme, nullptr, this, nullptr);
-    m_fileTheme = theme;
-    if (theme) {
-        // Removal of the theme component: back to the fallback style.
-        connect(theme, &QObject::destroyed, this, [this] {
-            m_fileTheme = nullptr;
-            setUIStyle(TsuiUIStyle::DeepBlue);
-        });
-    }
+    // Removal of the theme component: back to the fallback style.
+    WatchFileTheme(m_fileTheme, theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
     const bool keep = m_keepFontColor;
     m_keepFontColor = true;
     setUIStyle(m_uiStyle);
