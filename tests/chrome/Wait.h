@@ -9,6 +9,6 @@
 
 #define WAIT_EQ(actual, expected)                                                                                      \
     do {                                                                                                               \
-        QTest::qWaitFor([&] { return (actual) == (expected); });                                                       \
+        (void)QTest::qWaitFor([&] { return (actual) == (expected); });                                                 \
         ASSERT_EQ(actual, expected);                                                                                   \
     } while (false)
