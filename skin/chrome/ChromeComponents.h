@@ -1,0 +1,5 @@
+#pragma once
+
+// Makes the window chrome (TsuiForm, TsuiPopupMenu) known to stored form
+// descriptions by their class names.
+void RegisterChromeComponents();

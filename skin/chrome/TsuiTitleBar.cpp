@@ -1,0 +1,443 @@
+#include "skin/chrome/TsuiTitleBar.h"
+
+#include "runtime/Bitmap.h"
+#include "runtime/Canvas.h"
+#include "skin/chrome/FrameGeometry.h"
+#include "skin/chrome/StyleValues.h"
+#include "skin/chrome/TsuiForm.h"
+#include "skin/chrome/TsuiTitleBarPopupMenu.h"
+#include "skin/chrome/WindowActions.h"
+#include "skin/theme/BuiltinTheme.h"
+#include "skin/theme/FormHelpers.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+// The caption colour of an inactive window (the system's inactive caption).
+constexpr runtime::TColor kInactiveCaption = 0x80000003;
+constexpr runtime::TColor kWhite = 0xFFFFFF;
+constexpr runtime::TColor kBlack = 0x000000;
+} // namespace
+
+void RepaintTitleBar(TsuiTitleBar* bar)
+{
+    bar->update();
+}
+
+TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    m_systemMenu = new TsuiTitleBarPopupMenu(this);
+    for (TsuiTitleBarBtnType type : {suiControlBox, suiClose, suiMax, suiMin})
+        m_buttons.Add()->setButtonType(type);
+    // The designed caption font is Tahoma 8 bold; DejaVu Sans stands in.
+    QFont captionFont(QStringLiteral("DejaVu Sans"));
+    captionFont.setPixelSize(11);
+    captionFont.setBold(true);
+    setFont(captionFont);
+    setUIStyle(GetOwnerFormUIStyle(owner));
+}
+
+TsuiTitleBar::~TsuiTitleBar() = default;
+
+QWidget* TsuiTitleBar::HostForm() const
+{
+    return parentWidget() ? window() : nullptr;
+}
+
+bool TsuiTitleBar::ParentIsSkinForm() const
+{
+    return qobject_cast<TsuiForm*>(parentWidget()) != nullptr;
+}
+
+void TsuiTitleBar::setFileTheme(TsuiFileTheme* theme)
+{
+    // Removal of the theme component: back to the fallback style.
+    WatchFileTheme(m_fileTheme, theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
+    const bool keep = m_keepFontColor;
+    m_keepFontColor = true;
+    setUIStyle(m_uiStyle);
+    m_keepFontColor = keep;
+}
+
+void TsuiTitleBar::setUIStyle(TsuiUIStyle style)
+{
+    m_uiStyle = style;
+    if (m_custom)
+        return;
+    m_sections.Clear();
+    const StyleValues values(m_fileTheme, style);
+    applyLayout(values);
+    const TsuiUIStyle effective = values.FromFile() ? TsuiUIStyle::FromThemeFile : values.Effective();
+    for (int i = 0; i < m_buttons.Count(); ++i)
+        m_buttons[i]->setUIStyle(effective);
+    m_systemMenu->setUIStyle(effective);
+    m_systemMenu->setFileTheme(m_fileTheme);
+    if (ParentIsSkinForm())
+        ApplyWindowRegion(m_roundCorner);
+    if (!m_keepFontColor)
+        m_fontColor = style == TsuiUIStyle::MacOS ? kBlack : kWhite;
+    setAutoSize(true);
+    update();
+}
+
+void TsuiTitleBar::applyLayout(const StyleValues& values)
+{
+    QImage picture;
+    values.Bitmap(ThemeElement::TitleBarLeftImage, picture);
+    TsuiTitleBarSection* left = m_sections.Add();
+    left->setPicture(&picture);
+    left->setAutoSize(true);
+
+    picture = QImage();
+    values.Bitmap(ThemeElement::TitleBarRightImage, picture);
+    TsuiTitleBarSection* right = m_sections.Add();
+    right->setPicture(&picture);
+    right->setAutoSize(true);
+    right->setAlign(suiRight);
+
+    picture = QImage();
+    values.Bitmap(ThemeElement::TitleBarClientImage, picture);
+    TsuiTitleBarSection* client = m_sections.Add();
+    client->setPicture(&picture);
+    client->setAlign(suiClient);
+
+    m_leftBtnXOffset = values.Int(ThemeElement::TitleBarButtonLeftOffsetInt);
+    m_rightBtnXOffset = values.Int(ThemeElement::TitleBarButtonRightOffsetInt);
+    m_outlineColor = values.Color(ThemeElement::FormBorderColor);
+    QImage strip;
+    values.Bitmap(ThemeElement::TitleBarButtonImage, strip);
+    m_captionBandHeight = strip.height();
+    m_captionTop = values.Int(ThemeElement::TitleBarButtonTopInt);
+    if (QWidget* host = HostForm())
+        host->setMinimumWidth(values.Int(ThemeElement::FormMinWidthInt));
+    m_roundCorner = values.Int(ThemeElement::FormRoundCornerInt);
+}
+
+void TsuiTitleBar::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    if (m_sections.Count() == 0) {
+        m_autoSize = false;
+        return;
+    }
+    // The bar is as high as its first section's picture, whatever was written.
+    const int h = m_sections[0]->Picture().height();
+    setFixedHeight(h);
+}
+
+void TsuiTitleBar::setButtonInterval(int interval)
+{
+    m_buttonInterval = interval;
+    update();
+}
+
+void TsuiTitleBar::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void TsuiTitleBar::setFormActive(bool active)
+{
+    m_formActive = active;
+    update();
+}
+
+void TsuiTitleBar::setLeftBtnXOffset(int offset)
+{
+    m_leftBtnXOffset = offset;
+    update();
+}
+
+void TsuiTitleBar::setRightBtnXOffset(int offset)
+{
+    m_rightBtnXOffset = offset;
+    update();
+}
+
+void TsuiTitleBar::setDrawAppIcon(bool draw)
+{
+    m_drawAppIcon = draw;
+    update();
+}
+
+void TsuiTitleBar::setRoundCorner(int corner)
+{
+    m_roundCorner = corner;
+    if (ParentIsSkinForm())
+        ApplyWindowRegion(corner);
+}
+
+void TsuiTitleBar::setFontColor(runtime::TColor color)
+{
+    m_fontColor = color;
+    update();
+}
+
+void TsuiTitleBar::ApplyWindowRegion(int corner)
+{
+    QWidget* host = HostForm();
+    if (!host)
+        return;
+    if (corner <= 0)
+        host->clearMask();
+    else
+        host->setMask(chrome::WindowRegion(host->rect(), corner));
+}
+
+void TsuiTitleBar::UpdateWindowRegion()
+{
+    if (ParentIsSkinForm())
+        ApplyWindowRegion(m_roundCorner);
+}
+
+void TsuiTitleBar::UpdateMaxButtons()
+{
+    for (int i = 0; i < m_buttons.Count(); ++i)
+        if (m_buttons[i]->ButtonType() == suiMax)
+            m_buttons[i]->UpdateMaxGlyph();
+}
+
+chrome::ButtonRowLayout TsuiTitleBar::buttonLayout() const
+{
+    QList<chrome::ButtonSlot> items;
+    for (int i = 0; i < m_buttons.Count(); ++i) {
+        const TsuiTitleBarButton* b = m_buttons[i];
+        items.append({b->Visible(), b->ButtonType() == suiControlBox, b->PicNormal().width()});
+    }
+    chrome::ButtonRowMetrics m;
+    m.barWidth = width();
+    m.rightOffset = m_rightBtnXOffset;
+    m.leftOffset = m_leftBtnXOffset;
+    m.buttonInterval = m_buttonInterval;
+    m.drawAppIcon = m_drawAppIcon;
+    return chrome::PlaceButtons(items, m);
+}
+
+QRect TsuiTitleBar::ButtonRect(int index) const
+{
+    const chrome::ButtonRowLayout layout = buttonLayout();
+    if (layout.x[index] < 0)
+        return QRect();
+    const TsuiTitleBarButton* b = m_buttons[index];
+    return QRect(QPoint(layout.x[index], b->Top()), b->PicNormal().size());
+}
+
+int TsuiTitleBar::hotButtonAt(QPoint p) const
+{
+    const chrome::ButtonRowLayout layout = buttonLayout();
+    // Drawing order decides: the right-hand row first, the control box last.
+    int hot = -1;
+    auto test = [&](int i) {
+        const TsuiTitleBarButton* b = m_buttons[i];
+        const QRect r = runtime::Rect(layout.x[i], b->Top(), layout.x[i] + b->PicNormal().width(),
+                                      b->Top() + b->PicNormal().height());
+        if (PointInRect(p, r))
+            hot = i;
+    };
+    for (int i = 0; i < m_buttons.Count(); ++i)
+        if (layout.x[i] >= 0 && i != layout.controlBox)
+            test(i);
+    if (layout.controlBox >= 0)
+        test(layout.controlBox);
+    return hot;
+}
+
+QImage TsuiTitleBar::Compose()
+{
+    QImage bitmap(width(), height(), runtime::BitmapFormat);
+    DrawSections(bitmap);
+    DrawButtonsAndCaption(bitmap);
+    if (m_uiStyle != TsuiUIStyle::WinXP && m_roundCorner != 0 && ParentIsSkinForm()) {
+        // Only the top edge and the rounded corners of this outline land
+        // inside the bar; its sides lie just outside it.
+        runtime::Canvas canvas(&bitmap);
+        QPainter& p = canvas.painter();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(runtime::ColorFromTColor(m_outlineColor));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRect(-1, 0, width() + 1, height() + 49), (m_roundCorner + 1) / 2.0, m_roundCorner / 2.0);
+    }
+    return bitmap;
+}
+
+void TsuiTitleBar::DrawSections(QImage& bitmap)
+{
+    runtime::Canvas canvas(&bitmap);
+    QList<chrome::SectionSlot> items;
+    for (int i = 0; i < m_sections.Count(); ++i) {
+        const TsuiTitleBarSection* s = m_sections[i];
+        items.append({int(s->Align()), s->Width(), s->Stretch()});
+    }
+    for (const chrome::SectionPlacement& place : chrome::PlaceSections(items, bitmap.width(), bitmap.height())) {
+        const QImage& picture = m_sections[place.index]->Picture();
+        if (picture.isNull())
+            continue;
+        if (place.stretch) {
+            canvas.stretchDraw(place.dest, picture);
+        } else {
+            // Unscaled, clipped to the section's width and the bar's height.
+            const int w = std::min(place.dest.width(), picture.width());
+            const int h = std::min(place.dest.height(), picture.height());
+            canvas.copyRect(QRect(place.dest.x(), 0, w, h), picture, QRect(0, 0, w, h));
+        }
+    }
+}
+
+void TsuiTitleBar::DrawButtonsAndCaption(QImage& bitmap)
+{
+    runtime::Canvas canvas(&bitmap);
+    const chrome::ButtonRowLayout layout = buttonLayout();
+    const int hot = m_cursor ? hotButtonAt(*m_cursor) : -1;
+    m_hotButton = hot;
+
+    auto drawButton = [&](int i) {
+        const TsuiTitleBarButton* b = m_buttons[i];
+        const QImage& source =
+            i != hot ? b->PicNormal() : (m_mouseDown ? b->PicMouseDown() : b->PicMouseOn());
+        // The picture is drawn at the normal picture's size; a transparent
+        // button keys out the colour of its bottom-left pixel.
+        const QImage picture = source.copy(0, 0, b->PicNormal().width(), b->PicNormal().height());
+        if (b->Transparent())
+            canvas.drawTransparent(layout.x[i], b->Top(), picture, runtime::DefaultTransparentColor(picture));
+        else
+            canvas.draw(layout.x[i], b->Top(), picture);
+    };
+    for (int i = 0; i < m_buttons.Count(); ++i)
+        if (layout.x[i] >= 0 && i != layout.controlBox)
+            drawButton(i);
+    if (layout.controlBox >= 0) {
+        if (m_drawAppIcon) {
+            const QPixmap icon = QApplication::windowIcon().pixmap(16, 16);
+            if (!icon.isNull())
+                canvas.painter().drawPixmap(layout.x[layout.controlBox] + chrome::kAppIconInset,
+                                            m_buttons[layout.controlBox]->Top(), icon);
+        } else {
+            drawButton(layout.controlBox);
+        }
+    }
+
+    QPainter& p = canvas.painter();
+    p.setFont(font());
+    const QFontMetrics metrics(font());
+    const runtime::TColor color = m_formActive ? m_fontColor : kInactiveCaption;
+    p.setPen(runtime::ColorFromTColor(color));
+    const QString text = chrome::ShortenCaption(m_caption, layout.captionRight - layout.captionLeft,
+                                                [&](const QString& s) { return metrics.horizontalAdvance(s); });
+    const int y = chrome::CaptionY(m_captionBandHeight, metrics.height(), m_captionTop);
+    p.drawText(layout.captionLeft, y + metrics.ascent(), text);
+}
+
+void TsuiTitleBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, Compose());
+}
+
+int TsuiTitleBar::edgeHitTest(QPoint p) const
+{
+    QWidget* host = HostForm();
+    const auto* frame = qobject_cast<const TsuiForm*>(parentWidget());
+    if (!host || !frame)
+        return chrome::HtClient;
+    return chrome::TitleBarEdgeHitTest(p, host->width(), frame->InitialBorderStyle() == bsSizeable,
+                                       host->isMaximized(), chrome::HtClient);
+}
+
+void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_cursor = event->position().toPoint();
+    const int edge = edgeHitTest(*m_cursor);
+    if (edge != chrome::HtClient) {
+        chrome::StartWindowResize(this, chrome::EdgesForHitTest(edge), event->globalPosition().toPoint());
+        return;
+    }
+    m_mouseDown = true;
+    m_hotButton = hotButtonAt(*m_cursor);
+    update();
+    QWidget* host = HostForm();
+    if (m_hotButton < 0 && host && !host->isMaximized()) {
+        m_pendingMove = event->globalPosition().toPoint();
+        m_mouseDown = false;
+    }
+}
+
+void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
+{
+    m_cursor = event->position().toPoint();
+    if (m_pendingMove && (event->buttons() & Qt::LeftButton)) {
+        const QPoint press = *m_pendingMove;
+        m_pendingMove.reset();
+        chrome::StartWindowMove(this, press, event->globalPosition().toPoint());
+        return;
+    }
+    setCursor(chrome::CursorForHitTest(edgeHitTest(*m_cursor)));
+    update();
+}
+
+void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pendingMove.reset();
+    m_cursor = event->position().toPoint();
+    const int hot = m_mouseDown ? hotButtonAt(*m_cursor) : -1;
+    if (hot >= 0) {
+        TsuiTitleBarButton* button = m_buttons[hot];
+        const TsuiTitleBarBtnType type = button->ButtonType();
+        if (type != suiControlBox || button->ControlBoxMenu()) {
+            QPointer<TsuiTitleBar> alive(this);
+            button->DoClick();
+            if (!alive)
+                return;
+            if (type == suiCustom)
+                emit customBtnsClick(this, hot);
+            else if (type == suiHelp)
+                emit helpBtnClick(this, hot);
+        } else {
+            m_systemMenu->Popup(mapToGlobal(QPoint(0, height())));
+        }
+    }
+    m_mouseDown = false;
+    update();
+}
+
+void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    m_pendingMove.reset();
+    const int hot = hotButtonAt(event->position().toPoint());
+    if (hot < 0) {
+        for (int i = 0; i < m_buttons.Count(); ++i) {
+            if (m_buttons[i]->ButtonType() == suiMax) {
+                m_buttons[i]->DoClick();
+                break;
+            }
+        }
+    } else if (m_buttons[hot]->ButtonType() == suiControlBox) {
+        if (QWidget* host = HostForm())
+            host->close();
+    }
+}
+
+void TsuiTitleBar::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    m_cursor.reset();
+    update();
+}
+
+void TsuiTitleBar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        update();
+}

@@ -1,0 +1,181 @@
+#include "skin/chrome/TsuiTitleBarButton.h"
+
+#include "runtime/Application.h"
+#include "runtime/MessageService.h"
+#include "skin/chrome/StyleValues.h"
+#include "skin/chrome/TsuiTitleBar.h"
+#include "skin/chrome/WindowActions.h"
+
+namespace {
+// The button strip holds 18 square frames in groups of three.
+constexpr int kButtonFrames = 18;
+
+int FirstFrameOf(TsuiTitleBarBtnType type)
+{
+    switch (type) {
+    case suiControlBox: return 1;
+    case suiHelp: return 4;
+    case suiMax: return 7;
+    case suiMin: return 13;
+    case suiClose: return 16;
+    case suiCustom: break;
+    }
+    return 0;
+}
+
+constexpr int kRestoreFrame = 10;
+} // namespace
+
+TsuiTitleBarButton::TsuiTitleBarButton(TitleBarCollection<TsuiTitleBarButton>* collection)
+    : m_collection(collection)
+{
+    m_transparent = StyleValues(nullptr, m_uiStyle).Bool(ThemeElement::TitleBarButtonTransparentBool);
+}
+
+int TsuiTitleBarButton::Index() const
+{
+    return m_collection->IndexOf(this);
+}
+
+void TsuiTitleBarButton::changed()
+{
+    m_collection->Changed();
+}
+
+void TsuiTitleBarButton::setUIStyle(TsuiUIStyle style)
+{
+    m_uiStyle = style;
+    LoadStyleGlyphs();
+}
+
+void TsuiTitleBarButton::setButtonType(TsuiTitleBarBtnType type)
+{
+    if (type == suiControlBox) {
+        for (int i = 0; i < m_collection->Count(); ++i) {
+            if (m_collection->Items(i)->ButtonType() == suiControlBox) {
+                runtime::MessageBox(nullptr,
+                                    QStringLiteral("Sorry, only one button's ButtonType property can be \"suiControlBox\""),
+                                    runtime::Application::title(), runtime::MbOk | runtime::MbIconError);
+                return;
+            }
+        }
+    }
+    m_buttonType = type;
+    LoadStyleGlyphs();
+    changed();
+}
+
+void TsuiTitleBarButton::setTransparent(bool transparent)
+{
+    m_transparent = transparent;
+    changed();
+}
+
+void TsuiTitleBarButton::setTop(int top)
+{
+    m_top = top;
+    changed();
+}
+
+void TsuiTitleBarButton::setVisible(bool visible)
+{
+    m_visible = visible;
+    changed();
+}
+
+void TsuiTitleBarButton::setPicNormal(const QImage& picture)
+{
+    m_picNormal = picture;
+    changed();
+}
+
+void TsuiTitleBarButton::setPicMouseOn(const QImage& picture)
+{
+    m_picMouseOn = picture;
+    changed();
+}
+
+void TsuiTitleBarButton::setPicMouseDown(const QImage& picture)
+{
+    m_picMouseDown = picture;
+    changed();
+}
+
+void TsuiTitleBarButton::Assign(const TsuiTitleBarButton& source)
+{
+    setVisible(source.Visible());
+    setButtonType(source.ButtonType());
+    setTransparent(source.Transparent());
+    setTop(source.Top());
+    setUIStyle(source.UIStyle());
+    setPicNormal(source.PicNormal());
+    setPicMouseOn(source.PicMouseOn());
+    setPicMouseDown(source.PicMouseDown());
+    m_controlBoxMenu = source.ControlBoxMenu();
+}
+
+void TsuiTitleBarButton::loadFrames(int firstFrame)
+{
+    const StyleValues values(TitleBar() ? TitleBar()->FileTheme() : nullptr, m_uiStyle);
+    values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picNormal, kButtonFrames, firstFrame);
+    values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picMouseOn, kButtonFrames, firstFrame + 1);
+    values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picMouseDown, kButtonFrames, firstFrame + 2);
+}
+
+void TsuiTitleBarButton::LoadStyleGlyphs()
+{
+    const StyleValues values(TitleBar() ? TitleBar()->FileTheme() : nullptr, m_uiStyle);
+    m_transparent = values.Bool(ThemeElement::TitleBarButtonTransparentBool);
+    const int first = FirstFrameOf(m_buttonType);
+    if (first == 0)
+        return;
+    loadFrames(first);
+    setTop(values.Int(ThemeElement::TitleBarButtonTopInt));
+    if (m_buttonType == suiMax)
+        UpdateMaxGlyph();
+}
+
+void TsuiTitleBarButton::UpdateMaxGlyph()
+{
+    TsuiTitleBar* bar = TitleBar();
+    if (m_buttonType != suiMax || (bar && bar->Custom()))
+        return;
+    QWidget* host = bar ? bar->HostForm() : nullptr;
+    loadFrames(host && host->isMaximized() ? kRestoreFrame : FirstFrameOf(suiMax));
+    changed();
+}
+
+void TsuiTitleBarButton::DoClick()
+{
+    TsuiTitleBar* bar = TitleBar();
+    QWidget* host = bar ? bar->HostForm() : nullptr;
+    if (!host)
+        return;
+    switch (m_buttonType) {
+    case suiMax:
+        if (host->isMaximized()) {
+            chrome::RestoreWindow(host);
+        } else {
+            chrome::MaximizeWindow(host);
+            // Under a frame the frame confines the size itself; a bare bar
+            // confines it here, one pixel short of the work area's bottom.
+            if (!bar->ParentIsSkinForm())
+                chrome::ConfineToWorkArea(host, 1);
+        }
+        UpdateMaxGlyph();
+        break;
+    case suiMin:
+        chrome::MinimizeWindow(host);
+        break;
+    case suiClose:
+        host->close();
+        break;
+    case suiControlBox:
+        if (m_controlBoxMenu)
+            m_controlBoxMenu->popup(bar->mapToGlobal(QPoint(0, bar->height())));
+        break;
+    case suiHelp:
+    case suiCustom:
+        break;
+    }
+}

@@ -1,0 +1,87 @@
+#include "runtime/FormDescription.h"
+#include "runtime/FormLoader.h"
+#include "skin/chrome/ChromeComponents.h"
+#include "skin/chrome/TsuiForm.h"
+
+#include <gtest/gtest.h>
+
+// The frame as the main window's description stores it (abridged: two of
+// its four buttons).
+TEST(StoredForm, FrameLoadsFromTheMainWindowsDescription)
+{
+    RegisterChromeComponents();
+    QWidget form;
+    runtime::LoadForm(&form, runtime::ParseFormDescription(QStringLiteral(R"(
+object Form1: TForm1
+  Width = 624
+  Height = 442
+  object suiForm1: TsuiForm
+    Left = 1
+    Top = 0
+    Width = 622
+    Height = 441
+    UIStyle = BlueGlass
+    UIStyleAutoUpdateSub = False
+    BorderColor = clBlack
+    BorderWidth = 1
+    Color = $00E7E7E7
+    Caption = 'Advanced QUARLEX (PDF to HTML)'
+    Font.Name = 'Tahoma'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    TitleBarDrawAppIcon = False
+    TitleBarCustom = False
+    MenuBarColor = $00E7E7E7
+    MenuBarHeight = 22
+    RoundCorner = 11
+    TitleBarButtons = <
+      item
+        UIStyle = BlueGlass
+        ButtonType = suiControlBox
+        Transparent = True
+        Top = 6
+        Visible = True
+      end
+      item
+        UIStyle = BlueGlass
+        ButtonType = suiClose
+        Transparent = True
+        Top = 6
+        Visible = True
+      end>
+    TitleBarSections = <
+      item
+        AutoSize = True
+        Width = 162
+        Align = suiLeft
+        Picture = 'BLUEGLASS_TITLE_LEFT'
+      end
+      item
+        Width = 10
+        Align = suiClient
+        Picture = 'BLUEGLASS_TITLE_CLIENT'
+        Stretch = True
+      end>
+  end
+end
+)")));
+    auto* frame = form.findChild<TsuiForm*>(QStringLiteral("suiForm1"));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->UIStyle(), TsuiUIStyle::BlueGlass);
+    EXPECT_EQ(form.size(), QSize(624, 442));
+    EXPECT_EQ(frame->Caption(), QStringLiteral("Advanced QUARLEX (PDF to HTML)"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Advanced QUARLEX (PDF to HTML)"));
+    EXPECT_EQ(frame->RoundCorner(), 11);
+    TsuiTitleBar* bar = frame->TitleBar();
+    ASSERT_EQ(bar->Buttons().Count(), 2);
+    EXPECT_EQ(bar->Buttons()[1]->ButtonType(), suiClose);
+    EXPECT_EQ(bar->Buttons()[1]->Top(), 6);
+    EXPECT_EQ(bar->Buttons()[1]->PicNormal().size(), QSize(19, 19));
+    ASSERT_EQ(bar->Sections().Count(), 2);
+    EXPECT_EQ(bar->Sections()[0]->Width(), 162);
+    EXPECT_EQ(bar->Sections()[1]->Align(), suiClient);
+    EXPECT_TRUE(bar->font().bold());
+    EXPECT_EQ(bar->font().pixelSize(), 11);
+    form.show();
+    EXPECT_EQ(frame->geometry(), QRect(1, 0, 622, 441));
+}

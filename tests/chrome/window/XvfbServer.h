@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <sys/types.h>
+
+// A private X server (Xvfb) for the life of the object, on a display
+// number the server picks itself, so parallel test runs never collide.
+class XvfbServer {
+public:
+    XvfbServer();
+    ~XvfbServer();
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    bool running() const { return m_pid > 0; }
+    // ":N", or empty when no server could be started.
+    QString display() const { return m_display; }
+    // Why there is no server.
+    QString failure() const { return m_failure; }
+
+    // Publishes a desktop work area on the root window, as a desktop with
+    // a panel does, so the work area differs from the screen.
+    bool setWorkArea(const QRect& area) const;
+
+    static QRect screenGeometry() { return QRect(0, 0, 1024, 768); }
+
+private:
+    pid_t m_pid = -1;
+    QString m_display;
+    QString m_failure;
+};
