@@ -18,7 +18,9 @@ namespace runtime {
 //    evented: OnClick -> clicked) to the form's slot Handler.
 //  - A published property NAME (or name with a lower-case first letter).
 //  - Left/Top/Width/Height of a widget without such a property: geometry.
-//  - Font.Name/Height/Size/Style/Color: the widget's font and text colour;
+//  - Font.Name/Height/Size/Style/Color: the class's own QFont property Font
+//    (colour through FontColor) when it publishes one, else the widget's
+//    font and text colour;
 //    Height below 0 is a pixel height. Other dotted names set the part after
 //    the dot on the sub-object the first part names.
 // A collection (< item ... end >) is a QObject* property whose object has

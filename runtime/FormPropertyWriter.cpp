@@ -1,6 +1,7 @@
 #include "runtime/FormPropertyWriter.h"
 
 #include "runtime/BitmapResource.h"
+#include "runtime/FontSubstitute.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/TColor.h"
 
@@ -35,20 +36,16 @@ QMetaProperty findProperty(const QObject* object, const QString& name)
     return index < 0 ? QMetaProperty() : meta->property(index);
 }
 
-// The designed fonts are not installed on Linux; a sans-serif family stands
-// in for both so text keeps its designed size and weight.
-QString substituteFamily(const QString& family)
+// A class that publishes its own QFont "Font" (a frame whose font is its
+// caption's) takes the parts there and the colour only through FontColor;
+// anything else gets them on its widget font and palette, which its
+// children inherit.
+void applyFontPart(QWidget* widget, const QMetaProperty& published, const QString& part, const FormValue& value,
+                   int line)
 {
-    if (family == QLatin1String("MS Sans Serif") || family == QLatin1String("Tahoma"))
-        return QStringLiteral("DejaVu Sans");
-    return family;
-}
-
-void applyFontPart(QWidget* widget, const QString& part, const FormValue& value, int line)
-{
-    QFont font = widget->font();
+    QFont font = published.isValid() ? published.read(widget).value<QFont>() : widget->font();
     if (part == QLatin1String("Name") && value.kind == FormValue::String) {
-        font.setFamily(substituteFamily(value.text));
+        font.setFamily(SubstituteFontFamily(value.text));
     } else if (part == QLatin1String("Height") && value.kind == FormValue::Integer) {
         if (value.integer < 0)
             font.setPixelSize(int(-value.integer));
@@ -67,12 +64,14 @@ void applyFontPart(QWidget* widget, const QString& part, const FormValue& value,
             color = TColor(value.integer);
         else if (value.kind != FormValue::Identifier || !TColorFromName(value.text, color))
             fail(widget, QStringLiteral("Font.Color"), line, QStringLiteral("not a colour"));
-        QPalette palette = widget->palette();
-        const QColor qcolor = ColorFromTColor(color);
-        palette.setColor(QPalette::WindowText, qcolor);
-        palette.setColor(QPalette::ButtonText, qcolor);
-        palette.setColor(QPalette::Text, qcolor);
-        widget->setPalette(palette);
+        if (!published.isValid()) {
+            QPalette palette = widget->palette();
+            const QColor qcolor = ColorFromTColor(color);
+            palette.setColor(QPalette::WindowText, qcolor);
+            palette.setColor(QPalette::ButtonText, qcolor);
+            palette.setColor(QPalette::Text, qcolor);
+            widget->setPalette(palette);
+        }
         if (widget->metaObject()->indexOfProperty("FontColor") >= 0)
             widget->setProperty("FontColor", QVariant::fromValue(color));
         return;
@@ -81,7 +80,10 @@ void applyFontPart(QWidget* widget, const QString& part, const FormValue& value,
     } else {
         fail(widget, QStringLiteral("Font.") + part, line, QStringLiteral("unknown font setting"));
     }
-    widget->setFont(font);
+    if (published.isValid())
+        published.write(widget, font);
+    else
+        widget->setFont(font);
 }
 
 QVariant convert(const QObject* object, const QMetaProperty& property, const FormProperty& stored)
@@ -205,7 +207,10 @@ void FormPropertyWriter::write(QObject* object, const FormProperty& stored, QStr
         const QMetaProperty headProperty = findProperty(object, head);
         if (head == QLatin1String("Font") && object->isWidgetType()
             && (!headProperty.isValid() || headProperty.metaType().id() == QMetaType::QFont)) {
-            applyFontPart(static_cast<QWidget*>(object), tail, stored.value, stored.line);
+            // Only a "Font" of the class's own counts, not the widget's font.
+            const int own = object->metaObject()->indexOfProperty("Font");
+            applyFontPart(static_cast<QWidget*>(object), own < 0 ? QMetaProperty() : object->metaObject()->property(own),
+                          tail, stored.value, stored.line);
             return;
         }
         if (headProperty.isValid()) {

@@ -2,6 +2,7 @@
 
 #include "runtime/Bitmap.h"
 #include "runtime/BitmapResource.h"
+#include "runtime/FontSubstitute.h"
 #include "skin/chrome/MenuItemStyle.h"
 #include "skin/chrome/StyleValues.h"
 #include "skin/theme/BuiltinTheme.h"
@@ -116,9 +117,7 @@ QFont TsuiPopupMenu::itemFont() const
         AssignSystemMenuFont(font, ignored);
         return font;
     }
-    // The designed "MS Sans Serif" is not installed; DejaVu Sans stands in.
-    const bool designed = m_fontName == QLatin1String("MS Sans Serif") || m_fontName == QLatin1String("Tahoma");
-    QFont font(designed ? QStringLiteral("DejaVu Sans") : m_fontName);
+    QFont font(runtime::SubstituteFontFamily(m_fontName));
     font.setPointSize(m_fontSize);
     return font;
 }

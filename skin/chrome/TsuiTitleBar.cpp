@@ -2,6 +2,7 @@
 
 #include "runtime/Bitmap.h"
 #include "runtime/Canvas.h"
+#include "runtime/FontSubstitute.h"
 #include "skin/chrome/FrameGeometry.h"
 #include "skin/chrome/StyleValues.h"
 #include "skin/chrome/TsuiForm.h"
@@ -35,8 +36,8 @@ TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner)
     m_systemMenu = new TsuiTitleBarPopupMenu(this);
     for (TsuiTitleBarBtnType type : {suiControlBox, suiClose, suiMax, suiMin})
         m_buttons.Add()->setButtonType(type);
-    // The designed caption font is Tahoma 8 bold; DejaVu Sans stands in.
-    QFont captionFont(QStringLiteral("DejaVu Sans"));
+    // The designed caption font is Tahoma 8 bold.
+    QFont captionFont(runtime::DesignedFontSubstitute());
     captionFont.setPixelSize(11);
     captionFont.setBold(true);
     setFont(captionFont);

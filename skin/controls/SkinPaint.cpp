@@ -1,5 +1,7 @@
 #include "skin/controls/SkinPaint.h"
 
+#include "runtime/FontSubstitute.h"
+
 #include <QCache>
 #include <QKeySequence>
 #include <QStackedWidget>
@@ -82,7 +84,7 @@ QColor FontColorOf(const QWidget* widget)
 
 QFont DefaultCanvasFont()
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(runtime::DesignedFontSubstitute());
     font.setPointSize(8);
     return font;
 }

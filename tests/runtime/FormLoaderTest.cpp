@@ -133,7 +133,7 @@ end)")));
     EXPECT_EQ(first->borderColor, runtime::clBtnFace);
     EXPECT_EQ(first->font().pixelSize(), 11);
     EXPECT_TRUE(first->font().bold());
-    EXPECT_EQ(first->font().family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(first->font().family(), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(first->partner, second); // a forward reference, fixed up at the end
     EXPECT_EQ(first->items.size(), 2);
     const auto items = first->buttons()->children();
