@@ -410,10 +410,23 @@ void TsuiForm::layoutChildren()
         m_formPanel->setGeometry(0, barHeight, width(), height() - barHeight);
 }
 
-void TsuiForm::changeEvent(QEvent* event)
+
+QFont TsuiForm::TitleFont() const
 {
-    QWidget::changeEvent(event);
-    // The frame's font is the title bar's.
-    if (event->type() == QEvent::FontChange)
-        m_titleBar->setFont(font());
+    return m_titleBar->font();
+}
+
+void TsuiForm::setTitleFont(const QFont& font)
+{
+    m_titleBar->setFont(font);
+}
+
+runtime::TColor TsuiForm::TitleFontColor() const
+{
+    return m_titleBar->FontColor();
+}
+
+void TsuiForm::setTitleFontColor(runtime::TColor color)
+{
+    m_titleBar->setFontColor(color);
 }

@@ -48,6 +48,10 @@ class TsuiForm : public QWidget {
     Q_PROPERTY(int Width READ Width WRITE setWidth)
     Q_PROPERTY(int RoundCorner READ RoundCorner WRITE setRoundCorner)
     Q_PROPERTY(QString Version READ Version WRITE setVersion)
+    // The frame's font is its caption's: it goes to the title bar and is
+    // not inherited by the controls on the panel.
+    Q_PROPERTY(QFont Font READ TitleFont WRITE setTitleFont)
+    Q_PROPERTY(runtime::TColor FontColor READ TitleFontColor WRITE setTitleFontColor)
 
 public:
     explicit TsuiForm(QWidget* owner = nullptr);
@@ -91,6 +95,10 @@ public:
     void setVersion(const QString&) {}
 
     TsuiTitleBar* TitleBar() const { return m_titleBar; }
+    QFont TitleFont() const;
+    void setTitleFont(const QFont& font);
+    runtime::TColor TitleFontColor() const;
+    void setTitleFontColor(runtime::TColor color);
     TsuiTitleBarButtons& TitleBarButtons() { return m_titleBar->Buttons(); }
     TsuiTitleBarSections& TitleBarSections() { return m_titleBar->Sections(); }
     QWidget* HostForm() const { return m_host; }
@@ -109,7 +117,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     QColor BorderQColor() const;

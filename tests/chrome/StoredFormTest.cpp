@@ -1,5 +1,7 @@
 #include "runtime/FormDescription.h"
 #include "runtime/FormLoader.h"
+#include "runtime/StandardComponents.h"
+#include "runtime/TColor.h"
 #include "skin/chrome/ChromeComponents.h"
 #include "skin/chrome/TsuiForm.h"
 
@@ -10,6 +12,7 @@
 TEST(StoredForm, FrameLoadsFromTheMainWindowsDescription)
 {
     RegisterChromeComponents();
+    runtime::RegisterStandardComponents();
     QWidget form;
     runtime::LoadForm(&form, runtime::ParseFormDescription(QStringLiteral(R"(
 object Form1: TForm1
@@ -29,6 +32,7 @@ object Form1: TForm1
     Font.Name = 'Tahoma'
     Font.Height = -11
     Font.Style = [fsBold]
+    Font.Color = clRed
     TitleBarDrawAppIcon = False
     TitleBarCustom = False
     MenuBarColor = $00E7E7E7
@@ -62,6 +66,9 @@ object Form1: TForm1
         Picture = 'BLUEGLASS_TITLE_CLIENT'
         Stretch = True
       end>
+    object Label1: TLabel
+      Caption = 'PDF File '
+    end
   end
 end
 )")));
@@ -82,6 +89,13 @@ end
     EXPECT_EQ(bar->Sections()[1]->Align(), suiClient);
     EXPECT_TRUE(bar->font().bold());
     EXPECT_EQ(bar->font().pixelSize(), 11);
+    EXPECT_EQ(bar->FontColor(), runtime::clRed);
+    // The caption's font stays the caption's: the panel's controls keep the
+    // form's font and text colour.
+    auto* label = frame->findChild<QWidget*>(QStringLiteral("Label1"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_FALSE(label->font().bold());
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), form.palette().color(QPalette::WindowText));
     form.show();
     EXPECT_EQ(frame->geometry(), QRect(1, 0, 622, 441));
 }
