@@ -3,6 +3,8 @@
 #include "skin/theme/BuiltinTheme.h"
 #include "skin/theme/WidgetDrawing.h"
 
+#include <QFocusEvent>
+
 
 namespace {
 // The band around the text area that the skin frame covers.
@@ -59,4 +61,11 @@ void TsuiEdit::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     DrawWindowBorder(this, runtime::TColorFromColor(m_borderColor), runtime::TColorFromColor(color()), true);
+}
+
+void TsuiEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit exited();
 }

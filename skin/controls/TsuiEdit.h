@@ -45,9 +45,15 @@ public:
     bool tabStop() const { return focusPolicy() != Qt::NoFocus && focusPolicy() != Qt::ClickFocus; }
     void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus); }
 
+signals:
+    // Focus moved to another control of the window (not to another window
+    // or a popup menu): the moment a form checks what was typed.
+    void exited();
+
 protected:
     virtual void uiStyleChanged() {}
     void paintEvent(QPaintEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     ThemeSource m_theme;

@@ -64,6 +64,28 @@ struct ComboCase {
 
 } // namespace
 
+TEST(TsuiEdit, ExitFiresWhenFocusMovesToAnotherControlOnly)
+{
+    QWidget window;
+    auto* edit = new TsuiEdit(&window);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 30);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    int exits = 0;
+    QObject::connect(edit, &TsuiEdit::exited, [&] { ++exits; });
+
+    edit->setFocus(Qt::MouseFocusReason);
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QCoreApplication::sendEvent(edit, &popup); // a context menu opened
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(edit, &away); // another window came up
+    EXPECT_EQ(exits, 0);
+
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(exits, 1);
+}
+
 TEST(TsuiComboBox, StyleColoursAndStoredColoursReplacedByFileTheme)
 {
     TsuiComboBox combo;
