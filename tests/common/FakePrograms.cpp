@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <csignal>
 
 FakePrograms::FakePrograms()
@@ -44,9 +45,43 @@ QString FakePrograms::makeFolder(const QString& name) const
     return path(name);
 }
 
+QString FakePrograms::makeFolderWith(const QString& name, const QStringList& entries) const
+{
+    const QString folder = makeFolder(name);
+    for (const QString& entry : entries) {
+        if (entry.endsWith(u'/'))
+            QDir(folder).mkdir(entry.chopped(1));
+        else
+            QFile(folder + u'/' + entry).open(QIODevice::WriteOnly);
+    }
+    return folder;
+}
+
 void FakePrograms::setBehaviour(const QString& behaviour)
 {
     setEnv("FAKE_BEHAVIOUR", behaviour);
+}
+
+void FakePrograms::countConcurrency()
+{
+    setEnv("FAKE_RUNNING", makeFolder(QStringLiteral("running")));
+    setEnv("FAKE_PEAKS", path(QStringLiteral("peaks")));
+    setBehaviour(QStringLiteral("count"));
+}
+
+FakePrograms::Concurrency FakePrograms::concurrency() const
+{
+    Concurrency result;
+    QFile file(path(QStringLiteral("peaks")));
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        ++result.runs;
+        result.peak = std::max(result.peak, line.toInt());
+    }
+    return result;
 }
 
 void FakePrograms::removeConverters()

@@ -30,8 +30,19 @@ public:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     // A fresh folder inside the temporary folder.
     QString makeFolder(const QString& name) const;
+    // A fresh folder of empty files (a batch's documents); entries ending
+    // in "/" are folders.
+    QString makeFolderWith(const QString& name, const QStringList& entries) const;
 
     void setBehaviour(const QString& behaviour);
+    // Every fake marks itself running for 100 ms and notes how many ran at
+    // that moment; concurrency() reads the notes back.
+    void countConcurrency();
+    struct Concurrency {
+        int runs = 0;
+        int peak = 0;
+    };
+    Concurrency concurrency() const;
     void removeConverters();
 
     QList<Run> runs() const;

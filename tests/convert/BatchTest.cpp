@@ -1,7 +1,7 @@
 #include "FakeWord.h"
 #include "RecordingFrontEnd.h"
 #include "common/FakePrograms.h"
-#include "common/TouchFile.h"
+#include "common/ProgressHistory.h"
 #include "common/WaitUntil.h"
 #include "convert/ConversionDriver.h"
 #include "convert/Messages.h"
@@ -18,28 +18,7 @@ using Outcome = ConversionDriver::Outcome;
 
 namespace {
 
-// Keeps every value the batch shows, in order.
-class HistoryFrontEnd : public RecordingFrontEnd {
-public:
-    void setStatus(const QString& text) override
-    {
-        RecordingFrontEnd::setStatus(text);
-        statuses << text;
-    }
-    void setBatchProgress(int percent) override
-    {
-        RecordingFrontEnd::setBatchProgress(percent);
-        batchSteps << percent;
-    }
-    void setDocumentProgress(int percent) override
-    {
-        RecordingFrontEnd::setDocumentProgress(percent);
-        documentSteps << percent;
-    }
-    QStringList statuses;
-    QList<int> batchSteps;
-    QList<int> documentSteps;
-};
+using HistoryFrontEnd = ProgressHistory<RecordingFrontEnd>;
 
 class BatchTest : public ::testing::Test {
 protected:
@@ -48,14 +27,7 @@ protected:
 
     QString folderWith(const QStringList& names)
     {
-        const QString folder = fakes.makeFolder(QStringLiteral("pdfs %1").arg(++m_folders));
-        for (const QString& name : names) {
-            if (name.endsWith(u'/'))
-                QDir(folder).mkdir(name.chopped(1));
-            else
-                TouchFile(folder + u'/' + name);
-        }
-        return folder;
+        return fakes.makeFolderWith(QStringLiteral("pdfs %1").arg(++m_folders), names);
     }
     ConversionRequest request(int mode, const QString& folderText)
     {
@@ -135,28 +107,13 @@ TEST_F(BatchTest, SummaryCountsOnlyWrittenDocumentsAndNamesTheFailures)
 
 TEST_F(BatchTest, HtmlModesRunNoMoreConvertersAtOnceThanTheMachineHasCores)
 {
-    const QString running = fakes.makeFolder(QStringLiteral("running"));
-    const QString peaks = fakes.path(QStringLiteral("peaks"));
-    qputenv("FAKE_RUNNING", running.toLocal8Bit());
-    qputenv("FAKE_PEAKS", peaks.toLocal8Bit());
-    fakes.setBehaviour(QStringLiteral("count"));
+    fakes.countConcurrency();
     const QString folder = folderWith({"1.pdf", "2.pdf", "3.pdf", "4.pdf", "5.pdf", "6.pdf"});
     EXPECT_EQ(driver.start(request(2, folder + "/*.PDF")), Outcome::Converted);
-    qunsetenv("FAKE_RUNNING");
-    qunsetenv("FAKE_PEAKS");
 
-    QFile file(peaks);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    int peak = 0, count = 0;
-    for (const QByteArray& line : lines) {
-        if (line.isEmpty())
-            continue;
-        ++count;
-        peak = std::max(peak, line.toInt());
-    }
-    EXPECT_EQ(count, 6);
-    EXPECT_LE(peak, std::max(1, QThread::idealThreadCount()));
+    const FakePrograms::Concurrency seen = fakes.concurrency();
+    EXPECT_EQ(seen.runs, 6);
+    EXPECT_LE(seen.peak, std::max(1, QThread::idealThreadCount()));
     // The summary came after every converter had written its output.
     EXPECT_EQ(ui.messages, QStringList{"Task complete! 6 PDF files have been ripped and converted."});
     EXPECT_EQ(QDir(destination).entryList({"*.html"}, QDir::Files).size(), 6);

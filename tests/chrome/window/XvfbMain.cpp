@@ -18,15 +18,10 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     // This program needs a real X display, never the offscreen platform.
-    std::unique_ptr<XvfbServer> server;
     std::unique_ptr<WindowStateKeeper> keeper;
-    if (qEnvironmentVariableIsSet("QUARLEX_NO_XVFB")) {
-        g_noDisplay = QStringLiteral("QUARLEX_NO_XVFB is set");
-    } else {
-        server = std::make_unique<XvfbServer>();
-        if (!server->running())
-            g_noDisplay = server->failure();
-        else if (keeper = std::make_unique<WindowStateKeeper>(server->display()); !keeper->running())
+    const std::unique_ptr<XvfbServer> server = XvfbServer::startForTests(g_noDisplay);
+    if (server) {
+        if (keeper = std::make_unique<WindowStateKeeper>(server->display()); !keeper->running())
             g_noDisplay = QStringLiteral("cannot watch window states on ") + server->display();
     }
     if (!g_noDisplay.isEmpty())

@@ -89,3 +89,17 @@ bool XvfbServer::setWorkArea(const QRect& area) const
     xcb_disconnect(connection);
     return true;
 }
+
+std::unique_ptr<XvfbServer> XvfbServer::startForTests(QString& why)
+{
+    if (qEnvironmentVariableIsSet("QUARLEX_NO_XVFB")) {
+        why = QStringLiteral("QUARLEX_NO_XVFB is set");
+        return nullptr;
+    }
+    auto server = std::make_unique<XvfbServer>();
+    if (!server->running()) {
+        why = server->failure();
+        return nullptr;
+    }
+    return server;
+}

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+#include <memory>
 #include <sys/types.h>
 
 // A private X server (Xvfb) for the life of the object, on a display
@@ -25,6 +26,10 @@ public:
     bool setWorkArea(const QRect& area) const;
 
     static QRect screenGeometry() { return QRect(0, 0, 1024, 768); }
+
+    // A server for a test program, unless QUARLEX_NO_XVFB is set or none
+    // starts; then null, and `why` says why.
+    static std::unique_ptr<XvfbServer> startForTests(QString& why);
 
 private:
     pid_t m_pid = -1;
