@@ -1,6 +1,7 @@
 #include "app/ConsoleCommand.h"
 
 #include "app/ConsoleFrontEnd.h"
+#include "app/Display.h"
 #include "convert/ConversionDriver.h"
 #include "convert/RipMode.h"
 #include "runtime/Application.h"
@@ -75,8 +76,7 @@ int exitStatus(convert::ConversionDriver::Outcome outcome)
 void ensurePlatform()
 {
     // Converting needs no window; without a display Qt would refuse to start.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!HasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 

@@ -1,4 +1,8 @@
 #include "app/ConsoleCommand.h"
+#include "app/Display.h"
+#include "app/FormComponents.h"
+#include "app/TForm1.h"
+#include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
 
 #include <cstdio>
@@ -8,10 +12,20 @@ int main(int argc, char** argv)
     if (app::ConsoleCommand::isRequested(argc, argv))
         return app::ConsoleCommand::run(argc, argv);
 
+    if (!app::HasDisplay()) {
+        std::fputs("quarlex: the QUARLEX window needs a graphical display (neither DISPLAY nor\n"
+                   "WAYLAND_DISPLAY is set). Without one, convert from the command line:\n"
+                   "  quarlex --convert FILE --dest DIR [--mode \"TEXT\"]   (see quarlex --help)\n",
+                   stderr);
+        return 1;
+    }
+
     runtime::Application application(argc, argv);
     runtime::Application::setTitle(QStringLiteral("QUARLEX"));
-    std::fputs("QUARLEX: the main window is not built yet; convert from the command line with\n"
-               "  quarlex --convert FILE --dest DIR [--mode \"TEXT\"]   (see quarlex --help)\n",
-               stderr);
-    return 1;
+    runtime::Application::setWindowIcon(resources::ProgramIcon());
+    RegisterFormComponents();
+
+    TForm1 form;
+    form.show();
+    return application.exec();
 }

@@ -54,6 +54,22 @@ TEST(Console, HelpExplainsOptionsAndExitStatus)
         EXPECT_TRUE(r.out.contains(QLatin1String(text))) << text;
 }
 
+TEST(Console, WithoutADisplayTheWindowSaysItNeedsOne)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUARLEX_PROGRAM), QStringList());
+    ASSERT_TRUE(process.waitForFinished(60 * 1000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(errors.contains(QLatin1String("needs a graphical display"))) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QLatin1String("--convert"))) << errors.toStdString();
+}
+
 TEST(Console, RejectedRequestsPrintTheWindowsMessageAndExitWithOne)
 {
     FakePrograms fakes;

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "convert/ConversionDriver.h"
+#include "convert/ConversionFrontEnd.h"
+
+#include <QWidget>
+
+namespace runtime {
+class TLabel;
+}
+class TAHMExplorerView;
+class TAHMFileLookup;
+class TAHMFolderLookup;
+class TsuiButton;
+class TsuiCheckBox;
+class TsuiComboBox;
+class TsuiEdit;
+class TsuiForm;
+class TsuiProgressBar;
+
+// The main window: a three-step wizard built from its stored form
+// description. Start gathers the request from the controls and runs the
+// conversion driver with the window as the driver's front end (message
+// boxes, status line, both progress bars); the window stays live while
+// converters run.
+class TForm1 : public QWidget, public convert::ConversionFrontEnd {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ windowTitle WRITE setWindowTitle)
+public:
+    // The stored form description the window is built from.
+    static const char* const kFormResource;
+
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // Everything Start reads, exactly as the controls hold it now.
+    convert::ConversionRequest gatherRequest() const;
+    bool isRunning() const { return m_running; }
+    convert::ConversionDriver& driver() { return m_driver; }
+
+    // The components the handlers work with, found by name once the
+    // description has been loaded.
+    TsuiForm* suiForm1 = nullptr;
+    TAHMFileLookup* AHMFileLookup1 = nullptr;
+    TAHMFolderLookup* AHMFolderLookup1 = nullptr;
+    TAHMFolderLookup* AHMFolderLookup2 = nullptr;
+    TsuiComboBox* suiComboBox1 = nullptr;
+    TsuiCheckBox* suiCheckBox2 = nullptr;
+    TsuiCheckBox* suiCheckBox4 = nullptr;
+    TsuiEdit* suiEdit4 = nullptr;
+    TsuiEdit* suiEdit5 = nullptr;
+    TsuiEdit* suiEdit6 = nullptr;
+    TAHMExplorerView* AEV = nullptr;
+    TsuiButton* suiButton1 = nullptr;
+    TsuiButton* suiButton3 = nullptr;
+    runtime::TLabel* Label7 = nullptr;
+    runtime::TLabel* Label10 = nullptr;
+    TsuiProgressBar* PB1 = nullptr;
+    TsuiProgressBar* PB2 = nullptr;
+
+    // ConversionFrontEnd
+    void setStatus(const QString& text) override;
+    void setDocumentProgress(int percent) override;
+    void setBatchProgress(int percent) override;
+    QStringList listDocuments(const QString& folderText, QString& directory) override;
+    QWidget* owner() const override { return const_cast<TForm1*>(this); }
+
+public slots:
+    void suiButton1Click();
+    void suiButton3Click();
+    void suiEdit4Exit();
+    void AHMFolderLookup1PathChanged(QObject* sender, QString oldPath, QString newPath);
+    void Image1Click();
+    void Image2Click();
+    void Label11Click();
+    void Label12Click();
+
+private:
+    template <class T>
+    T* component(const char* name) const;
+    void findComponents();
+    void openGuide();
+
+    convert::ConversionDriver m_driver;
+    bool m_running = false;
+};
