@@ -1,0 +1,93 @@
+// Time from launch to the first painted main window, against a bare Qt
+// window program, in one run. Each is started as a fresh process (this
+// program with --child NAME) that exits as soon as its window has painted;
+// the parent takes the median wall time of several launches.
+// Goal: the main window within 1.3 times the bare window's time.
+#include "app/FormComponents.h"
+#include "app/TForm1.h"
+#include "runtime/Application.h"
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Ends the program once the watched window has painted itself.
+class QuitAfterPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+int runChild(int argc, char** argv, bool quarlex)
+{
+    runtime::Application app(argc, argv);
+    QuitAfterPaint quit;
+    if (quarlex) {
+        runtime::Application::setTitle(QStringLiteral("QUARLEX"));
+        RegisterFormComponents();
+        TForm1 form;
+        form.installEventFilter(&quit);
+        form.show();
+        return app.exec();
+    }
+    QWidget window;
+    window.resize(632, 476);
+    window.installEventFilter(&quit);
+    window.show();
+    return app.exec();
+}
+
+double medianLaunchMs(const QString& self, const char* child, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(self, {QStringLiteral("--child"), QString::fromLatin1(child)});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+            std::fprintf(stderr, "%s did not start and paint\n", child);
+            return -1;
+        }
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
+        return runChild(argc, argv, std::strcmp(argv[2], "quarlex") == 0);
+
+    QCoreApplication app(argc, argv);
+    const QString self = QCoreApplication::applicationFilePath();
+    const int runs = 9;
+    const double bare = medianLaunchMs(self, "bare", runs);
+    const double quarlex = medianLaunchMs(self, "quarlex", runs);
+    if (bare <= 0 || quarlex <= 0)
+        return 1;
+    const double ratio = quarlex / bare;
+    std::printf("bare Qt window         %8.1f ms (median of %d launches)\n", bare, runs);
+    std::printf("QUARLEX main window    %8.1f ms\n", quarlex);
+    std::printf("ratio                  %8.2f (goal <= 1.3): %s\n", ratio, ratio <= 1.3 ? "met" : "NOT met");
+    return 0;
+}
