@@ -2,13 +2,17 @@
 // window program, in one run. Each is started as a fresh process (this
 // program with --child NAME) that exits as soon as its window has painted;
 // the parent takes the median wall time of several launches.
-// Goal: the main window within 1.3 times the bare window's time.
+// Goal: the main window within 1.3 times the bare window's time. A second
+// reference, the bare window showing one line of text, tells apart what any
+// program that shows text pays once (the font configuration) from the
+// window's own cost.
 #include "app/FormComponents.h"
 #include "app/TForm1.h"
 #include "runtime/Application.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLabel>
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
@@ -31,11 +35,13 @@ public:
     }
 };
 
-int runChild(int argc, char** argv, bool quarlex)
+enum class Child { Bare, BareWithText, Quarlex };
+
+int runChild(int argc, char** argv, Child child)
 {
     runtime::Application app(argc, argv);
     QuitAfterPaint quit;
-    if (quarlex) {
+    if (child == Child::Quarlex) {
         runtime::Application::setTitle(QStringLiteral("QUARLEX"));
         RegisterFormComponents();
         TForm1 form;
@@ -45,6 +51,8 @@ int runChild(int argc, char** argv, bool quarlex)
     }
     QWidget window;
     window.resize(632, 476);
+    if (child == Child::BareWithText)
+        (new QLabel(QStringLiteral("Advanced QUARLEX (PDF to HTML)"), &window))->move(20, 20);
     window.installEventFilter(&quit);
     window.show();
     return app.exec();
@@ -76,18 +84,24 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
-        return runChild(argc, argv, std::strcmp(argv[2], "quarlex") == 0);
+        return runChild(argc, argv,
+                        std::strcmp(argv[2], "quarlex") == 0 ? Child::Quarlex
+                            : std::strcmp(argv[2], "text") == 0 ? Child::BareWithText
+                                                                : Child::Bare);
 
     QCoreApplication app(argc, argv);
     const QString self = QCoreApplication::applicationFilePath();
     const int runs = 9;
     const double bare = medianLaunchMs(self, "bare", runs);
+    const double text = medianLaunchMs(self, "text", runs);
     const double quarlex = medianLaunchMs(self, "quarlex", runs);
-    if (bare <= 0 || quarlex <= 0)
+    if (bare <= 0 || text <= 0 || quarlex <= 0)
         return 1;
     const double ratio = quarlex / bare;
-    std::printf("bare Qt window         %8.1f ms (median of %d launches)\n", bare, runs);
-    std::printf("QUARLEX main window    %8.1f ms\n", quarlex);
-    std::printf("ratio                  %8.2f (goal <= 1.3): %s\n", ratio, ratio <= 1.3 ? "met" : "NOT met");
+    std::printf("bare Qt window              %8.1f ms (median of %d launches)\n", bare, runs);
+    std::printf("bare Qt window with a label %8.1f ms\n", text);
+    std::printf("QUARLEX main window         %8.1f ms\n", quarlex);
+    std::printf("ratio to the bare window    %8.2f (goal <= 1.3): %s\n", ratio, ratio <= 1.3 ? "met" : "NOT met");
+    std::printf("ratio to the labelled one   %8.2f\n", quarlex / text);
     return 0;
 }
