@@ -209,6 +209,11 @@ void TsuiForm::setTitleBarVisible(bool visible)
 void TsuiForm::setColor(runtime::TColor color)
 {
     m_color = color;
+    // Controls on the panel that take their parent's colour (opaque check
+    // boxes, labels) show the panel's face, not the desktop's.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, runtime::ColorFromTColor(color));
+    setPalette(face);
     update();
 }
 

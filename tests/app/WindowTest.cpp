@@ -64,8 +64,11 @@ TEST_F(WindowTest, StartsAsTheWizardWithEverythingEmpty)
     EXPECT_EQ(form.suiComboBox1->count(), 2);
     EXPECT_TRUE(form.suiComboBox1->isEditable());
     EXPECT_EQ(form.suiEdit4->text(), QStringLiteral("100%"));
-    for (const char* name : {"suiCheckBox1", "suiCheckBox2", "suiCheckBox3", "suiCheckBox4"})
+    for (const char* name : {"suiCheckBox1", "suiCheckBox2", "suiCheckBox3", "suiCheckBox4"}) {
         EXPECT_FALSE(form.findChild<TsuiCheckBox*>(name)->checked()) << name;
+        // Opaque, in the panel's colour.
+        EXPECT_EQ(form.findChild<TsuiCheckBox*>(name)->color(), QColor(0xE7, 0xE7, 0xE7)) << name;
+    }
     EXPECT_TRUE(form.AHMFileLookup1->text().isEmpty());
     EXPECT_TRUE(form.AHMFolderLookup1->text().isEmpty());
     EXPECT_TRUE(form.AHMFolderLookup2->text().isEmpty());

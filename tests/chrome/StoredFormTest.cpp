@@ -96,6 +96,7 @@ end
     ASSERT_NE(label, nullptr);
     EXPECT_FALSE(label->font().bold());
     EXPECT_EQ(label->palette().color(QPalette::WindowText), form.palette().color(QPalette::WindowText));
+    EXPECT_EQ(label->palette().color(QPalette::Window), QColor(0xE7, 0xE7, 0xE7)); // the panel's face
     form.show();
     EXPECT_EQ(frame->geometry(), QRect(1, 0, 622, 441));
 }
