@@ -63,7 +63,11 @@ QRect TsuiCustomComboBox::buttonRect() const
 {
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    // The button sits inside the 2-pixel edge the two frames cover, as the
+    // native combo box's own button does; Qt's styles let it reach the
+    // control's edge, where its fill would wipe out the frame.
+    const QRect arrow = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    return arrow.intersected(rect().adjusted(2, 2, -2, -2));
 }
 
 void TsuiCustomComboBox::paintEvent(QPaintEvent* event)

@@ -126,6 +126,13 @@ TEST(TsuiComboBox, FrameButtonSeparatorAndArrow)
     EXPECT_EQ(image.pixel(256, 20), qRgb(0xFF, 0, 0));
     EXPECT_EQ(image.pixel(r.left(), r.top()), qRgb(0xFF, 0, 0)); // separator
     EXPECT_EQ(image.pixel(r.left() + 1, r.top()), qRgb(0, 0xFF, 0));
+    // The frame runs on over the button: the button lies inside it.
+    for (int x = r.left(); x <= r.right(); ++x) {
+        EXPECT_EQ(image.pixel(x, 0), qRgb(0xFF, 0, 0)) << x;
+        EXPECT_EQ(image.pixel(x, 20), qRgb(0xFF, 0, 0)) << x;
+    }
+    EXPECT_GE(r.top(), 2);
+    EXPECT_LE(r.right(), 254);
     const QPoint o = ComboArrowOrigin(r);
     for (QPoint p : {o, o + QPoint(6, 0), o + QPoint(3, 3), o + QPoint(3, 1)})
         EXPECT_EQ(image.pixel(p), qRgb(0, 0, 0xFF)) << p.x() << "," << p.y();
