@@ -66,5 +66,5 @@ TAHMExplorerView::TAHMExplorerView(QWidget* parent)
 void TAHMExplorerView::setCharCase(runtime::MaskEdit::TEditCharCase value)
 {
     m_charCase = value;
-    reread();
+    refresh();
 }

@@ -1,6 +1,7 @@
 #include "runtime/FileListBox.h"
 
 #include "runtime/FileList.h"
+#include "runtime/FormLoader.h"
 #include "runtime/RuntimeError.h"
 
 #include <QDir>
@@ -31,7 +32,7 @@ FileListBox::FileListBox(QWidget* parent)
 {
     setUniformItemSizes(true);
     setItemDelegate(new ItemHeightDelegate(this));
-    reread();
+    refresh();
 }
 
 void FileListBox::setDirectory(const QString& directory)
@@ -42,19 +43,19 @@ void FileListBox::setDirectory(const QString& directory)
     if (!QDir::setCurrent(absolute))
         throw RuntimeError(QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(absolute)));
     m_directory = absolute;
-    reread();
+    refresh();
 }
 
 void FileListBox::setMask(const QString& mask)
 {
     m_mask = mask;
-    reread();
+    refresh();
 }
 
 void FileListBox::setFileType(FileTypes types)
 {
     m_fileType = types;
-    reread();
+    refresh();
 }
 
 void FileListBox::setItemHeight(int height)
@@ -76,8 +77,24 @@ void FileListBox::applyFilePath(const QString& path)
         setMask(parts.mask);
 }
 
+void FileListBox::refresh()
+{
+    if (IsLoading(this)) {
+        m_readPending = true;
+        return;
+    }
+    reread();
+}
+
+void FileListBox::Loaded()
+{
+    if (m_readPending)
+        reread();
+}
+
 void FileListBox::reread()
 {
+    m_readPending = false;
     QStringList names;
     if (m_fileType & ftDirectory) {
         for (const QString& folder : ListMatchingFolders(m_directory, m_mask))

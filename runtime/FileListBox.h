@@ -41,11 +41,21 @@ public:
     // asks for them) as "[name]".
     void reread();
 
+    // After a form description has set every property: the folder is read
+    // once here instead of once per stored property.
+    Q_INVOKABLE void Loaded();
+
+protected:
+    // Reads the folder again, or only notes that it must be read while a
+    // form description is still being loaded.
+    void refresh();
+
 private:
     QString m_directory;
     QString m_mask = QStringLiteral("*.*");
     FileTypes m_fileType = ftNormal;
     int m_itemHeight = 16;
+    bool m_readPending = false;
 };
 
 } // namespace runtime

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QMetaMethod>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -33,7 +34,13 @@ public:
         struct LoadingMark {
             QObject* form;
             explicit LoadingMark(QObject* f) : form(f) { form->setProperty(kLoadingProperty, true); }
-            ~LoadingMark() { form->setProperty(kLoadingProperty, QVariant()); }
+            ~LoadingMark() { release(); }
+            void release()
+            {
+                if (form)
+                    form->setProperty(kLoadingProperty, QVariant());
+                form = nullptr;
+            }
         } mark(m_form);
         m_form->setObjectName(root.name);
         applyProperties(m_form, root);
@@ -50,6 +57,14 @@ public:
             FormPropertyWriter::writeObject(fixup.target, fixup.property, component, fixup.line);
         }
         finishWidgets(m_form);
+        // Components that defer work while their properties arrive one by
+        // one (a file list that would read its folder for each) do it once
+        // now, after the form is no longer loading.
+        mark.release();
+        for (QObject* component : m_created) {
+            if (component && component->metaObject()->indexOfMethod("Loaded()") >= 0)
+                QMetaObject::invokeMethod(component, "Loaded", Qt::DirectConnection);
+        }
     }
 
 private:
@@ -75,6 +90,7 @@ private:
     void createChild(QObject* parent, const FormNode& node)
     {
         QObject* object = ComponentRegistry::create(node.className, m_form, parent);
+        m_created.append(object);
         object->setObjectName(node.name);
         applyProperties(object, node);
         for (const FormNode& child : node.children)
@@ -128,6 +144,7 @@ private:
 
     QObject* m_form;
     QList<Fixup> m_fixups;
+    QList<QPointer<QObject>> m_created;
 };
 
 } // namespace

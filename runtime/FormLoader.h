@@ -23,6 +23,8 @@ namespace runtime {
 //    font and text colour;
 //    Height below 0 is a pixel height. Other dotted names set the part after
 //    the dot on the sub-object the first part names.
+// When the whole form is built and no longer loading, every component that
+// has a Q_INVOKABLE Loaded() gets it called once, in creation order.
 // A collection (< item ... end >) is a QObject* property whose object has
 // Q_INVOKABLE QObject* add() and, optionally, clear(), called first.
 // Values convert to the property's type: colour names and TColor numbers to

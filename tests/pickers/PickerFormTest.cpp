@@ -8,6 +8,8 @@
 #include "runtime/FormLoader.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -65,6 +67,12 @@ TEST(PickerFormLoad, LoadsAsTheMainWindowStoresIt)
     SKIP_WITHOUT_GLYPH("TAHMFileLookupA");
     SKIP_WITHOUT_GLYPH("AHMFolderLookup");
     const QString savedCwd = QDir::currentPath();
+    // Started in a folder of documents: the hidden list holds them once the
+    // form is loaded (read once, after every stored property arrived).
+    QTemporaryDir start;
+    for (const char* name : {"b.PDF", "a.pdf", "notes.txt"})
+        QFile(start.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    QDir::setCurrent(start.path());
     RegisterPickersComponents();
     PickerForm form;
     runtime::LoadForm(&form, runtime::ParseFormDescription(QString::fromUtf8(StoredPickers)));
@@ -84,6 +92,9 @@ TEST(PickerFormLoad, LoadsAsTheMainWindowStoresIt)
     EXPECT_EQ(view->itemHeight(), 18);
     EXPECT_EQ(view->charCase(), runtime::MaskEdit::ecLowerCase);
     EXPECT_TRUE(view->isHidden());
+    ASSERT_EQ(view->count(), 2);
+    EXPECT_EQ(view->item(0)->text(), QStringLiteral("a.pdf"));
+    EXPECT_EQ(view->item(1)->text(), QStringLiteral("b.PDF"));
 
     FileDialogResponder responder;
     responder.choose(QStringLiteral("/data/pdfs"));

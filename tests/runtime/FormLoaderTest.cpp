@@ -49,6 +49,13 @@ public:
         caption = text;
         loadingSeen = runtime::IsLoading(this);
     }
+    Q_INVOKABLE void Loaded()
+    {
+        ++loadedCalls;
+        loadedAfterEverything = !runtime::IsLoading(this) && (objectName() != QLatin1String("First") || partner);
+    }
+    int loadedCalls = 0;
+    bool loadedAfterEverything = false;
 
     QString caption;
     bool loadingSeen = false;
@@ -143,6 +150,11 @@ end)")));
     EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("Third"))->isHidden());
     first->fire();
     EXPECT_EQ(form.log, QStringList{QStringLiteral("Button1Click")});
+    // Each created component hears once that the form is complete.
+    EXPECT_EQ(first->loadedCalls, 1);
+    EXPECT_TRUE(first->loadedAfterEverything);
+    EXPECT_EQ(second->loadedCalls, 1);
+    EXPECT_EQ(form.loadedCalls, 0); // the form itself is the caller's
 }
 
 TEST(FormLoader, BadDescriptionsRaiseNamingWhatIsWrong)
