@@ -148,6 +148,17 @@ void TsuiCustomButton::paintBackground(QImage& buffer)
     }
 }
 
+const QImage& TsuiCustomButton::keyedPicture(const QImage& picture)
+{
+    const QRgb key = picture.pixel(0, 0);
+    if (m_keyedPicture.isNull() || picture.cacheKey() != m_keyedFrom || key != m_keyedKey) {
+        m_keyedPicture = runtime::KeyedOut(picture, key);
+        m_keyedFrom = picture.cacheKey();
+        m_keyedKey = key;
+    }
+    return m_keyedPicture;
+}
+
 void TsuiCustomButton::paintPic(runtime::Canvas& canvas, const QImage& picture)
 {
     if (picture.isNull())
@@ -156,7 +167,7 @@ void TsuiCustomButton::paintPic(runtime::Canvas& canvas, const QImage& picture)
     if (!isEnabled())
         canvas.drawDisabled(0, 0, picture, m_picTransparent);
     else if (m_picTransparent)
-        canvas.drawTransparent(0, 0, picture, picture.pixel(0, 0));
+        canvas.draw(0, 0, keyedPicture(picture));
     else
         canvas.draw(0, 0, picture);
 }

@@ -110,6 +110,7 @@ private:
     void releaseRepeatTimer();
     void composeInto(QImage& buffer);
     void paintBackground(QImage& buffer);
+    const QImage& keyedPicture(const QImage& picture);
     void watchWindow();
     void updateMnemonic();
     bool isDialogKey(const QKeyEvent* key) const;
@@ -134,4 +135,10 @@ private:
     QPointer<QWidget> m_watchedWindow;
     FrameCache m_frames;
     QImage m_buffer;
+    // The last state picture with its key colour made see-through, kept
+    // while the picture stays the same: keying it out on every paint made
+    // a transparent button slower to paint than a native one.
+    QImage m_keyedPicture;
+    qint64 m_keyedFrom = 0;
+    QRgb m_keyedKey = 0;
 };

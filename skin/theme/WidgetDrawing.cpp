@@ -9,8 +9,9 @@ void DrawParentBackground(runtime::Canvas& canvas, const QWidget* control)
         return;
     QPainter& painter = canvas.painter();
     painter.save();
-    // Without DrawChildren the control itself is not painted again.
-    parent->render(&painter, -control->pos(), QRegion(parent->rect()), QWidget::DrawWindowBackground);
+    // Without DrawChildren the control itself is not painted again. Only
+    // the part under the control can show, so only that part is rendered.
+    parent->render(&painter, QPoint(0, 0), QRegion(control->geometry()), QWidget::DrawWindowBackground);
     painter.restore();
 }
 
