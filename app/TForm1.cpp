@@ -28,7 +28,6 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent)
     , m_driver(*this)
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     runtime::LoadFormFile(this, QString::fromLatin1(kFormResource));
     findComponents();
     setWindowIcon(resources::ProgramIcon());
@@ -153,9 +152,9 @@ void TForm1::setBatchProgress(int percent)
 
 QStringList TForm1::listDocuments(const QString& folderText, QString& directory)
 {
-    // The hidden explorer view is the batch's list, as the window shows it.
+    // The hidden explorer view is the batch's list, as the window shows it;
+    // pointing it at the path reads the folder afresh.
     AEV->applyFilePath(folderText);
-    AEV->reread();
     directory = AEV->directory();
     QStringList names;
     for (int i = 0; i < AEV->count(); ++i)

@@ -37,13 +37,18 @@ FileListBox::FileListBox(QWidget* parent)
 
 void FileListBox::setDirectory(const QString& directory)
 {
+    enterDirectory(directory);
+    refresh();
+}
+
+void FileListBox::enterDirectory(const QString& directory)
+{
     // A relative folder is taken from the folder listed now, which is the
     // working directory.
     const QString absolute = QDir::cleanPath(QDir(m_directory).absoluteFilePath(directory));
     if (!QDir::setCurrent(absolute))
         throw RuntimeError(QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(absolute)));
     m_directory = absolute;
-    refresh();
 }
 
 void FileListBox::setMask(const QString& mask)
@@ -70,11 +75,13 @@ void FileListBox::applyFilePath(const QString& path)
 {
     if (path.isEmpty())
         return;
+    // Folder and mask first, then one reading of the folder.
     const FolderAndMask parts = SplitFolderAndMask(path);
     if (!parts.folder.isEmpty())
-        setDirectory(parts.folder);
+        enterDirectory(parts.folder);
     if (!parts.mask.isEmpty())
-        setMask(parts.mask);
+        m_mask = parts.mask;
+    refresh();
 }
 
 void FileListBox::refresh()

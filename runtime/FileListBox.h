@@ -51,6 +51,9 @@ protected:
     void refresh();
 
 private:
+    // Makes the folder the listed and working directory without reading it.
+    void enterDirectory(const QString& directory);
+
     QString m_directory;
     QString m_mask = QStringLiteral("*.*");
     FileTypes m_fileType = ftNormal;
