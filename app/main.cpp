@@ -1,6 +1,7 @@
 #include "app/ConsoleCommand.h"
 #include "app/Display.h"
 #include "app/FormComponents.h"
+#include "app/HistoryCommand.h"
 #include "app/TForm1.h"
 #include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char** argv)
 {
+    if (app::HistoryCommand::isRequested(argc, argv))
+        return app::HistoryCommand::run(argc, argv);
     if (app::ConsoleCommand::isRequested(argc, argv))
         return app::ConsoleCommand::run(argc, argv);
 
