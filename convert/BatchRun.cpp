@@ -21,6 +21,7 @@ struct ConversionDriver::PendingConverter {
     QPointer<runtime::ChildProcess> child;
     QString document;
     QString output;
+    DocumentRecord record;
 };
 
 namespace {
@@ -48,13 +49,24 @@ bool ConversionDriver::collectFinished(QList<PendingConverter>& running, QString
         const PendingConverter& r = running[k];
         if (r.child && !r.child->hasEnded())
             continue;
-        if (written(r.output))
+        if (written(r.output)) {
             ++converted;
-        else
+            report(r.record, DocumentRecord::Outcome::Converted);
+        } else {
             failed << r.document;
+            report(r.record, DocumentRecord::Outcome::Failed, NotWrittenReason);
+        }
         running.removeAt(k);
     }
     return m_runState == Running;
+}
+
+// Every document still being converted when Cancel ended the run.
+void ConversionDriver::reportCanceled(QList<PendingConverter>& running)
+{
+    for (const PendingConverter& r : running)
+        report(r.record, DocumentRecord::Outcome::Canceled);
+    running.clear();
 }
 
 // Waits, with the window live, until fewer than `limit` converters run:
@@ -108,44 +120,59 @@ ConversionDriver::Outcome ConversionDriver::runBatch(const ConversionRequest& re
         const auto output = [&](const char* extension) {
             return OutputPath(input.destination, base, QLatin1String(extension), delimiter);
         };
+        const DocumentRecord record = beginRecord(
+            request, name, output(mode == PlainText ? ".txt" : MakesRtf(mode) ? ".rtf" : ".html"));
+        const auto canceled = [&] {
+            reportCanceled(running);
+            report(record, DocumentRecord::Outcome::Canceled);
+            return canceledRun();
+        };
 
         if (mode != PlainText) {
             if (!waitForFreeSlot(running, limit))
-                return canceledRun();
+                return canceled();
             const QPointer<runtime::ChildProcess> child = runtime::StartHiddenProgram(
                 SystemProgramPath(windir, HtmlConverterName, delimiter), parameters);
-            running.append({child, name, output(".html")});
+            running.append({child, name, output(".html"), record});
         }
         m_frontEnd.setDocumentProgress(between(35, 77));
 
         if (mode == PlainText) {
             runtime::RunHiddenProcess(TextConverterCommandLine(windir, input, delimiter), true);
             if (m_runState != Running)
-                return canceledRun();
-            if (written(output(".txt")))
+                return canceled();
+            if (written(output(".txt"))) {
                 ++converted;
-            else
+                report(record, DocumentRecord::Outcome::Converted);
+            } else {
                 failed << name;
+                report(record, DocumentRecord::Outcome::Failed, NotWrittenReason);
+            }
         } else if (MakesRtf(mode)) {
             const QPointer<runtime::ChildProcess> child = running.last().child;
             running.removeLast();
             if (!waitFor(child))
-                return canceledRun();
+                return canceled();
             // Word-processor errors are not shown per document; the document
             // is named among the failures after the summary instead.
-            const bool saved = written(output(".html"))
-                && SaveHtmlAsRtf(output(".html"), QuotedOutputPath(input.destination, base,
-                                                                   QStringLiteral(".rtf"), delimiter))
-                       .isEmpty();
+            const QString error = written(output(".html"))
+                ? SaveHtmlAsRtf(output(".html"),
+                                QuotedOutputPath(input.destination, base, QStringLiteral(".rtf"), delimiter))
+                : NotWrittenReason;
             if (m_runState != Running)
-                return canceledRun();
-            if (saved && written(output(".rtf")))
+                return canceled();
+            if (error.isEmpty() && written(output(".rtf"))) {
                 ++converted;
-            else
+                report(record, DocumentRecord::Outcome::Converted);
+            } else {
                 failed << name;
+                report(record, DocumentRecord::Outcome::Failed, error.isEmpty() ? NotWrittenReason : error);
+            }
         }
-        if (!collectFinished(running, failed, converted))
+        if (!collectFinished(running, failed, converted)) {
+            reportCanceled(running);
             return canceledRun();
+        }
         m_frontEnd.setDocumentProgress(between(79, 99));
         m_frontEnd.setBatchProgress(shareDone(i, n));
     }
@@ -153,8 +180,10 @@ ConversionDriver::Outcome ConversionDriver::runBatch(const ConversionRequest& re
     // The summary waits for the last converters: counting documents that are
     // still being written would report them converted before they are.
     for (const PendingConverter& r : QList<PendingConverter>(running)) {
-        if (!waitFor(r.child))
+        if (!waitFor(r.child)) {
+            reportCanceled(running);
             return canceledRun();
+        }
     }
     collectFinished(running, failed, converted);
 

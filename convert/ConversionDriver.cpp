@@ -1,6 +1,7 @@
 #include "convert/ConversionDriver.h"
 
 #include "convert/ConversionFrontEnd.h"
+#include "convert/ConversionRecorder.h"
 #include "convert/Messages.h"
 #include "convert/RipMode.h"
 #include "convert/RtfStep.h"
@@ -8,10 +9,13 @@
 #include "runtime/ChildProcess.h"
 #include "runtime/Environment.h"
 #include "runtime/EventWait.h"
+#include "runtime/RuntimeError.h"
 #include "runtime/Shell.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <utility>
 
 namespace convert {
 
@@ -73,7 +77,61 @@ CommandLineInput ConversionDriver::commandLineInput(const ConversionRequest& req
     return input;
 }
 
+DocumentRecord ConversionDriver::beginRecord(const ConversionRequest& request, const QString& source,
+                                             const QString& outputPath) const
+{
+    DocumentRecord record;
+    record.startedAt = QDateTime::currentDateTime();
+    record.sourcePath = QFileInfo(source).absoluteFilePath();
+    record.ripModeText = request.ripModeText;
+    record.destinationFolder = commandLineInput(request, NoRipMode, source).destination;
+    record.outputPath = outputPath;
+    return record;
+}
+
+void ConversionDriver::report(DocumentRecord record, DocumentRecord::Outcome outcome, const QString& reason)
+{
+    if (!m_recorder)
+        return;
+    record.outcome = outcome;
+    record.reason = reason;
+    record.durationMs = record.startedAt.msecsTo(QDateTime::currentDateTime());
+    m_recorder->documentFinished(record);
+}
+
+void ConversionDriver::reportSingle(DocumentRecord::Outcome outcome, const QString& reason)
+{
+    if (m_single)
+        report(*std::exchange(m_single, std::nullopt), outcome, reason);
+}
+
 ConversionDriver::Outcome ConversionDriver::runSingleFile(const ConversionRequest& request, int mode)
+{
+    const QString& delimiter = runtime::PathDelimiter;
+    const CommandLineInput input = commandLineInput(request, mode, request.sourceFile);
+    // An unusable zoom rejects the request before any document is begun.
+    HtmlConverterParameters(input, delimiter);
+    const QString extension = mode == PlainText ? QStringLiteral(".txt")
+        : MakesRtf(mode)                        ? QStringLiteral(".rtf")
+                                                : QStringLiteral(".html");
+    // A second Start inside this run's waits runs a single file of its own.
+    const auto outer = std::exchange(
+        m_single, beginRecord(request, request.sourceFile,
+                              OutputPath(input.destination, BaseName(input.source, delimiter), extension,
+                                         delimiter)));
+    Outcome outcome = Outcome::Failed;
+    try {
+        outcome = runSingleFileSteps(request, mode);
+    } catch (const runtime::RuntimeError& error) {
+        reportSingle(DocumentRecord::Outcome::Failed, error.message());
+        m_single = outer;
+        throw;
+    }
+    m_single = outer;
+    return outcome;
+}
+
+ConversionDriver::Outcome ConversionDriver::runSingleFileSteps(const ConversionRequest& request, int mode)
 {
     const QString& delimiter = runtime::PathDelimiter;
     m_runState = Running;
@@ -131,6 +189,7 @@ ConversionDriver::Outcome ConversionDriver::finish(const QString& outputPath, co
 {
     if (!written(outputPath))
         return fail(outputPath);
+    reportSingle(DocumentRecord::Outcome::Converted);
     m_frontEnd.setDocumentProgress(100);
     m_frontEnd.setBatchProgress(100);
     if (m_frontEnd.askToViewResult()) {
@@ -143,12 +202,14 @@ ConversionDriver::Outcome ConversionDriver::finish(const QString& outputPath, co
 
 ConversionDriver::Outcome ConversionDriver::fail(const QString& outputPath, const QString& reason)
 {
+    reportSingle(DocumentRecord::Outcome::Failed, reason.isEmpty() ? NotWrittenReason : reason);
     m_frontEnd.showMessage(ConversionFailedMessage(outputPath, reason));
     return Outcome::Failed;
 }
 
 ConversionDriver::Outcome ConversionDriver::canceledRun()
 {
+    reportSingle(DocumentRecord::Outcome::Canceled);
     m_frontEnd.showMessage(CanceledMessage);
     return Outcome::Canceled;
 }

@@ -2,9 +2,12 @@
 
 #include "convert/CommandLines.h"
 #include "convert/ConversionRequest.h"
+#include "convert/DocumentRecord.h"
 
 #include <QObject>
 #include <QPointer>
+
+#include <optional>
 
 namespace runtime {
 class ChildProcess;
@@ -13,6 +16,7 @@ class ChildProcess;
 namespace convert {
 
 class ConversionFrontEnd;
+class ConversionRecorder;
 
 // The conversion driver behind the Start and Cancel buttons. It checks the
 // request in a fixed order, then runs the single-file road (or hands a
@@ -39,6 +43,10 @@ public:
     // "Canceled by user!". Does nothing otherwise.
     void cancel();
 
+    // Hears of each document a run finished with; none by default. The
+    // recorder is not owned and must outlive the runs it hears of.
+    void setRecorder(ConversionRecorder* recorder) { m_recorder = recorder; }
+
     int runState() const { return m_runState; }
     Outcome outcome() const { return m_outcome; }
 
@@ -54,9 +62,12 @@ private:
     Outcome runBatch(const ConversionRequest& request, int mode);
     struct PendingConverter;
     bool waitForFreeSlot(QList<PendingConverter>& running, int limit);
+    void reportCanceled(QList<PendingConverter>& running);
     bool collectFinished(QList<PendingConverter>& running, QStringList& failed, int& written);
 
     Outcome runSingleFile(const ConversionRequest& request, int mode);
+    Outcome runSingleFileSteps(const ConversionRequest& request, int mode);
+    void reportSingle(DocumentRecord::Outcome outcome, const QString& reason = {});
     Outcome finish(const QString& outputPath, const QString& quotedPath, bool doneStatus);
     Outcome fail(const QString& outputPath, const QString& reason = {});
     Outcome canceledRun();
@@ -65,7 +76,15 @@ private:
     CommandLineInput commandLineInput(const ConversionRequest& request, int mode,
                                       const QString& source) const;
 
+    // A record for one document begun now; report() completes and sends it.
+    DocumentRecord beginRecord(const ConversionRequest& request, const QString& source,
+                               const QString& outputPath) const;
+    void report(DocumentRecord record, DocumentRecord::Outcome outcome, const QString& reason = {});
+
     ConversionFrontEnd& m_frontEnd;
+    ConversionRecorder* m_recorder = nullptr;
+    // The single-file run's document until it is reported.
+    std::optional<DocumentRecord> m_single;
     int m_runState = 0;
     Outcome m_outcome = Outcome::Rejected;
 };

@@ -22,6 +22,9 @@ QString BatchSummaryMessage(int converted);
 // Names the documents of a batch whose output was not written.
 QString BatchFailuresMessage(const QStringList& documents);
 
+// The reason a document failed when its converter said nothing.
+inline const QString NotWrittenReason = QStringLiteral("no output was written");
+
 // Shown instead of the result prompt when a run ends without its output, so
 // a failed converter is never reported as success.
 QString ConversionFailedMessage(const QString& outputPath, const QString& reason = {});

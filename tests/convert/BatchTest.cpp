@@ -1,5 +1,6 @@
 #include "FakeWord.h"
 #include "RecordingFrontEnd.h"
+#include "RecordingRecorder.h"
 #include "common/FakePrograms.h"
 #include "common/ProgressHistory.h"
 #include "common/WaitUntil.h"
@@ -96,9 +97,15 @@ TEST_F(BatchTest, EmptyFolderAndFolderTypedByHand)
 
 TEST_F(BatchTest, SummaryCountsOnlyWrittenDocumentsAndNamesTheFailures)
 {
+    RecordingRecorder recorder;
+    driver.setRecorder(&recorder);
     fakes.setBehaviour(QStringLiteral("empty"));
     const QString folder = folderWith({"one.pdf", "two.pdf"});
     EXPECT_EQ(driver.start(request(2, folder + "/*.PDF")), Outcome::Failed);
+    QStringList records = recorder.summary();
+    records.sort();
+    EXPECT_EQ(records, (QStringList{"one.pdf failed " + NotWrittenReason, "two.pdf failed " + NotWrittenReason}));
+    EXPECT_EQ(recorder.records[0].sourcePath.section('/', 0, -2), QDir(folder).canonicalPath());
     ASSERT_EQ(ui.messages.size(), 2);
     EXPECT_EQ(ui.messages[0], QStringLiteral("Task complete! 0 PDF files have been ripped and converted."));
     EXPECT_TRUE(ui.messages[1].contains("one.pdf") && ui.messages[1].contains("two.pdf"));

@@ -1,5 +1,6 @@
 #include "FakeWord.h"
 #include "RecordingFrontEnd.h"
+#include "RecordingRecorder.h"
 #include "common/FakePrograms.h"
 #include "common/WaitUntil.h"
 #include "convert/ConversionDriver.h"
@@ -294,4 +295,28 @@ TEST_F(DriverTest, CancelOutsideAWaitOnlyClearsRunState)
     driver.cancel();
     EXPECT_EQ(driver.runState(), 0);
     EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST_F(DriverTest, EachRunReportsItsDocumentOnce)
+{
+    RecordingRecorder recorder;
+    driver.setRecorder(&recorder);
+    const QDateTime before = QDateTime::currentDateTime();
+    EXPECT_EQ(driver.start(request(PlainText)), Outcome::Converted);
+    fakes.setBehaviour("empty");
+    EXPECT_EQ(driver.start(request(HtmlWithImages)), Outcome::Failed);
+    fakes.setBehaviour("hang");
+    CancelWhenStarted canceler(fakes, driver);
+    EXPECT_EQ(driver.start(request(RtfWithImages)), Outcome::Canceled);
+
+    EXPECT_EQ(recorder.summary(), (QStringList{"Report.pdf converted", "Report.pdf failed " + NotWrittenReason,
+                                               "Report.pdf canceled"}));
+    const DocumentRecord& first = recorder.records[0];
+    EXPECT_EQ(first.sourcePath, source);
+    EXPECT_EQ(first.ripModeText, RipModeText(PlainText));
+    EXPECT_EQ(first.destinationFolder, destination);
+    EXPECT_EQ(first.outputPath, out(".txt"));
+    EXPECT_EQ(recorder.records[2].outputPath, out(".rtf"));
+    EXPECT_LE(before, first.startedAt);
+    EXPECT_GE(first.durationMs, 0);
 }
