@@ -4,6 +4,8 @@
 #include "app/Display.h"
 #include "convert/ConversionDriver.h"
 #include "convert/RipMode.h"
+#include "history/HistoryLocation.h"
+#include "history/HistoryStore.h"
 #include "runtime/Application.h"
 #include "runtime/RuntimeError.h"
 
@@ -131,7 +133,13 @@ int ConsoleCommand::run(int argc, char** argv)
     request.options.zoomText = parser.value(zoom);
 
     ConsoleFrontEnd frontEnd(parser.isSet(openOption));
+    // Each document goes into the conversion history; a history that cannot
+    // be kept is said once on standard error and changes nothing else.
+    history::HistoryStore history(history::HistoryFile());
+    QObject::connect(&history, &history::HistoryStore::problemFound,
+                     [](const QString& problem) { std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData()); });
     convert::ConversionDriver driver(frontEnd);
+    driver.setRecorder(&history);
 
     // Ctrl-C arrives as a signal; the handler only writes to a socket, and
     // the event loop that runs inside every wait turns it into Cancel.

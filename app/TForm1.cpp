@@ -2,6 +2,7 @@
 
 #include "app/UserGuide.h"
 #include "convert/Zoom.h"
+#include "history/HistoryLocation.h"
 #include "pickers/TAHMExplorerView.h"
 #include "pickers/TAHMFileLookup.h"
 #include "pickers/TAHMFolderLookup.h"
@@ -27,7 +28,10 @@ const char* const TForm1::kFormResource = ":/forms/Form1.qxf";
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent)
     , m_driver(*this)
+    , m_history(history::HistoryFile())
 {
+    m_driver.setRecorder(&m_history);
+    connect(&m_history, &history::HistoryStore::problemFound, this, &TForm1::setStatus);
     runtime::LoadFormFile(this, QString::fromLatin1(kFormResource));
     findComponents();
     setWindowIcon(resources::ProgramIcon());

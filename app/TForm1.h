@@ -2,6 +2,7 @@
 
 #include "convert/ConversionDriver.h"
 #include "convert/ConversionFrontEnd.h"
+#include "history/HistoryStore.h"
 
 #include <QWidget>
 
@@ -82,4 +83,7 @@ private:
 
     convert::ConversionDriver m_driver;
     bool m_running = false;
+    // Every document converted goes into the history; a history that
+    // cannot be kept is said once in the status line.
+    history::HistoryStore m_history;
 };

@@ -1,6 +1,7 @@
 #include "history/HistoryStore.h"
 
 #include "history/HistoryDatabase.h"
+#include "history/RecordEntry.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -61,6 +62,11 @@ void HistoryStore::append(const HistoryEntry& entry)
         return;
     m_pending.append(entry);
     write(BusyWait);
+}
+
+void HistoryStore::documentFinished(const convert::DocumentRecord& record)
+{
+    append(RecordEntry(record));
 }
 
 void HistoryStore::report(const QString& reason)

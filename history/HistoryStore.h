@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/ConversionRecorder.h"
 #include "history/HistoryEntry.h"
 
 #include <QList>
@@ -18,7 +19,8 @@ class HistoryDatabase;
 // corrupt, is not a QUARLEX history or is newer than this program is
 // reported once (problemFound) and history stays off for this store; rows
 // that meet another process's lock are kept and written on a later try.
-class HistoryStore : public QObject {
+// As the driver's recorder, it keeps every document a run finished with.
+class HistoryStore : public QObject, public convert::ConversionRecorder {
     Q_OBJECT
 public:
     // An empty path keeps no history.
@@ -28,6 +30,7 @@ public:
 
     QString path() const { return m_path; }
     void append(const HistoryEntry& entry);
+    void documentFinished(const convert::DocumentRecord& record) override;
     qsizetype pendingCount() const { return m_pending.size(); }
     // The one problem reported, empty while there was none.
     QString problem() const { return m_problem; }
