@@ -1,6 +1,10 @@
 #include "app/TForm1.h"
 
+#include "app/RememberedChoices.h"
+#include "app/SourceChoice.h"
+#include "app/StyleMenu.h"
 #include "app/UserGuide.h"
+#include "app/WindowLook.h"
 #include "convert/Zoom.h"
 #include "history/HistoryLocation.h"
 #include "pickers/TAHMExplorerView.h"
@@ -9,21 +13,32 @@
 #include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
 #include "runtime/FormLoader.h"
+#include "runtime/MessageService.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Shell.h"
 #include "runtime/TLabel.h"
 #include "skin/chrome/TsuiForm.h"
+#include "skin/chrome/TsuiTitleBar.h"
+#include "skin/chrome/TsuiTitleBarPopupMenu.h"
 #include "skin/controls/TsuiButton.h"
 #include "skin/controls/TsuiCheckBox.h"
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiEdit.h"
 #include "skin/controls/TsuiProgressBar.h"
 
+#include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
 
 const char* const TForm1::kFormResource = ":/forms/Form1.qxf";
+const QString TForm1::StopAndQuitPrompt = QStringLiteral("A conversion is running. Stop it and quit?");
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent)
@@ -34,6 +49,18 @@ TForm1::TForm1(QWidget* parent)
     connect(&m_history, &history::HistoryStore::problemFound, this, &TForm1::setStatus);
     runtime::LoadFormFile(this, QString::fromLatin1(kFormResource));
     findComponents();
+    nameControls();
+    acceptDropsOnTheWindowOnly();
+    // Created after the frame, so destroyed after it with the theme it holds.
+    m_look = new WindowLook(suiForm1, this);
+    TsuiTitleBarPopupMenu* windowMenu = suiForm1->TitleBar()->SystemMenu();
+    m_styleMenu = new StyleMenu(m_look, windowMenu);
+    windowMenu->addSeparator()->setText(QStringLiteral("-"));
+    windowMenu->addMenu(m_styleMenu);
+    windowMenu->InstallItemHandlers();
+    restoreChoices();
+    // A look is remembered as soon as it is chosen.
+    connect(m_look, &WindowLook::changed, this, [this] { saveChoices(); });
     setWindowIcon(resources::ProgramIcon());
     setMinimumWidth(270);
     // Placed in the middle of the screen it opens on.
@@ -75,6 +102,191 @@ void TForm1::findComponents()
     PB2 = component<TsuiProgressBar>("PB2");
 }
 
+void TForm1::nameControls()
+{
+    // Assistive technology announces each field by the label beside it (on
+    // Linux a combo box's name is its text; the label's buddy relation names
+    // it there).
+    const auto labelText = [this](const char* label, QWidget* field) {
+        auto* found = component<runtime::TLabel>(label);
+        found->setBuddy(field);
+        return found->caption().trimmed();
+    };
+    const auto nameLookup = [](TAHMCustomLookupEdit* lookup, const QString& name) {
+        lookup->setAccessibleName(name);
+        lookup->editButton1()->button()->setAccessibleName(QStringLiteral("Browse: ") + name);
+    };
+    nameLookup(AHMFileLookup1, labelText("Label1", AHMFileLookup1));
+    nameLookup(AHMFolderLookup1, labelText("Label5", AHMFolderLookup1));
+    nameLookup(AHMFolderLookup2, labelText("Label2", AHMFolderLookup2));
+    suiComboBox1->setAccessibleName(labelText("Label3", suiComboBox1));
+    if (QLineEdit* edit = suiComboBox1->lineEdit())
+        edit->setAccessibleName(suiComboBox1->accessibleName());
+    suiEdit4->setAccessibleName(QStringLiteral("Zoom ratio"));
+    suiEdit5->setAccessibleName(labelText("Label8", suiEdit5));
+    suiEdit6->setAccessibleName(labelText("Label9", suiEdit6));
+}
+
+void TForm1::acceptDropsOnTheWindowOnly()
+{
+    // The fields would take a dropped file's address as text; the window
+    // takes it as a source instead, wherever it is dropped.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->setAcceptDrops(false);
+    setAcceptDrops(true);
+}
+
+void TForm1::restoreChoices()
+{
+    const std::unique_ptr<QSettings> settings = app::OpenSettings();
+    const app::RememberedChoices choices = app::RememberedChoices::load(*settings);
+    if (choices.destination)
+        AHMFolderLookup2->setText(*choices.destination);
+    if (choices.ripModeText)
+        suiComboBox1->setText(*choices.ripModeText);
+    if (choices.zoomText)
+        suiEdit4->setText(*choices.zoomText);
+    if (choices.zoomEnabled)
+        suiCheckBox2->setChecked(*choices.zoomEnabled);
+    if (choices.authorizationRequired)
+        suiCheckBox4->setChecked(*choices.authorizationRequired);
+    if (choices.sourceFolder) {
+        m_sourceFolder = *choices.sourceFolder;
+        AHMFileLookup1->setInitialDir(m_sourceFolder);
+        AHMFolderLookup1->setInitialDir(m_sourceFolder);
+    }
+    // A style whose theme file has gone since leaves the designed look.
+    if (choices.style)
+        m_look->restore(*choices.style, choices.themeFile.value_or(QString()));
+}
+
+void TForm1::saveChoices() const
+{
+    app::RememberedChoices choices;
+    choices.destination = AHMFolderLookup2->text();
+    choices.ripModeText = suiComboBox1->currentText();
+    choices.zoomText = suiEdit4->text();
+    choices.zoomEnabled = suiCheckBox2->checked();
+    choices.authorizationRequired = suiCheckBox4->checked();
+    // The pickers open where the last source was: the batch folder (without
+    // its mask) or the single file's folder.
+    QString folder = m_sourceFolder;
+    if (!AHMFolderLookup1->text().isEmpty()) {
+        const QFileInfo source(AHMFolderLookup1->text());
+        folder = source.isDir() ? source.absoluteFilePath() : source.absolutePath();
+    } else if (!AHMFileLookup1->text().isEmpty()) {
+        folder = QFileInfo(AHMFileLookup1->text()).absolutePath();
+    }
+    if (!folder.isEmpty())
+        choices.sourceFolder = folder;
+    choices.style = m_look->choice();
+    if (!m_look->themeFile().isEmpty())
+        choices.themeFile = m_look->themeFile();
+    choices.save(*app::OpenSettings());
+}
+
+void TForm1::openSource(const app::SourceChoice& source)
+{
+    switch (source.kind) {
+    case app::SourceChoice::None:
+        return;
+    case app::SourceChoice::File:
+        // One document replaces a batch chosen before.
+        AHMFolderLookup1->setText(QString());
+        Label7->setCaption(QString());
+        AHMFileLookup1->setText(source.path);
+        return;
+    case app::SourceChoice::Folder: {
+        const QString old = AHMFolderLookup1->text();
+        AHMFolderLookup1->setText(source.path);
+        AHMFolderLookup1PathChanged(AHMFolderLookup1, old, source.path);
+        return;
+    }
+    }
+}
+
+namespace {
+
+app::SourceChoice droppedSource(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return app::SourceFromDrop(paths);
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Refused drags show the no-entry cursor; nothing changes.
+    if (!m_running && droppedSource(event->mimeData()).kind != app::SourceChoice::None)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TForm1::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!m_running && droppedSource(event->mimeData()).kind != app::SourceChoice::None)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const app::SourceChoice source = droppedSource(event->mimeData());
+    if (m_running || source.kind == app::SourceChoice::None) {
+        event->ignore();
+        return;
+    }
+    openSource(source);
+    event->acceptProposedAction();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!m_running) {
+        saveChoices();
+        event->accept();
+        return;
+    }
+    // Never closed under a running conversion: Qt would end every wait of
+    // the run as if it were done and the run would go on without its waits.
+    event->ignore();
+    if (m_quitting)
+        return;
+    const int answer = runtime::MessageBox(this, StopAndQuitPrompt, runtime::Application::title(),
+                                           runtime::MbYesNo | runtime::MbIconQuestion);
+    if (answer != runtime::IdYes)
+        return;
+    if (!m_running) { // the run ended while the question was open
+        saveChoices();
+        event->accept();
+        return;
+    }
+    m_quitting = true;
+    m_driver.cancel();
+}
+
+void TForm1::showMessage(const QString& text)
+{
+    // After "Stop it and quit?" the run ends without a word.
+    if (!m_quitting)
+        ConversionFrontEnd::showMessage(text);
+}
+
+bool TForm1::askToViewResult()
+{
+    return !m_quitting && ConversionFrontEnd::askToViewResult();
+}
+
 convert::ConversionRequest TForm1::gatherRequest() const
 {
     convert::ConversionRequest request;
@@ -104,6 +316,9 @@ void TForm1::suiButton1Click()
         {
             form->m_running = false;
             form->suiButton1->setEnabled(true);
+            // The user asked to quit during the run; it has unwound now.
+            if (form->m_quitting)
+                QTimer::singleShot(0, form, &QWidget::close);
         }
     } finish{this};
     // An error the driver does not catch (a folder that cannot be entered, a

@@ -18,18 +18,28 @@ class TsuiComboBox;
 class TsuiEdit;
 class TsuiForm;
 class TsuiProgressBar;
+class WindowLook;
+class StyleMenu;
+
+namespace app {
+struct SourceChoice;
+}
 
 // The main window: a three-step wizard built from its stored form
 // description. Start gathers the request from the controls and runs the
 // conversion driver with the window as the driver's front end (message
 // boxes, status line, both progress bars); the window stays live while
-// converters run.
+// converters run. It takes a source from the command line or dropped
+// on it, remembers the user's choices between runs and wears the look the
+// user picks from the window menu.
 class TForm1 : public QWidget, public convert::ConversionFrontEnd {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ windowTitle WRITE setWindowTitle)
 public:
     // The stored form description the window is built from.
     static const char* const kFormResource;
+    // Asked when the window is closed during a run.
+    static const QString StopAndQuitPrompt;
 
     explicit TForm1(QWidget* parent = nullptr);
 
@@ -37,6 +47,16 @@ public:
     convert::ConversionRequest gatherRequest() const;
     bool isRunning() const { return m_running; }
     convert::ConversionDriver& driver() { return m_driver; }
+
+    // Fills the source step as if the user had picked the file or folder
+    // (a folder switches to batch work); a source of kind None changes
+    // nothing.
+    void openSource(const app::SourceChoice& source);
+    // Writes the remembered choices to the program's settings.
+    void saveChoices() const;
+
+    WindowLook* look() const { return m_look; }
+    StyleMenu* styleMenu() const { return m_styleMenu; }
 
     // The components the handlers work with, found by name once the
     // description has been loaded.
@@ -64,6 +84,8 @@ public:
     void setBatchProgress(int percent) override;
     QStringList listDocuments(const QString& folderText, QString& directory) override;
     QWidget* owner() const override { return const_cast<TForm1*>(this); }
+    void showMessage(const QString& text) override;
+    bool askToViewResult() override;
 
 public slots:
     void suiButton1Click();
@@ -75,15 +97,31 @@ public slots:
     void Label11Click();
     void Label12Click();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     template <class T>
     T* component(const char* name) const;
     void findComponents();
     void openGuide();
+    void nameControls();
+    void acceptDropsOnTheWindowOnly();
+    void restoreChoices();
 
     convert::ConversionDriver m_driver;
     bool m_running = false;
     // Every document converted goes into the history; a history that
     // cannot be kept is said once in the status line.
     history::HistoryStore m_history;
+    // The user chose to stop the run and quit: the run ends without further
+    // boxes and the window closes once it has unwound.
+    bool m_quitting = false;
+    WindowLook* m_look = nullptr;
+    StyleMenu* m_styleMenu = nullptr;
+    // Where the source pickers open, remembered from the last run.
+    QString m_sourceFolder;
 };

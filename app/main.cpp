@@ -2,9 +2,12 @@
 #include "app/Display.h"
 #include "app/FormComponents.h"
 #include "app/HistoryCommand.h"
+#include "app/SourceChoice.h"
 #include "app/TForm1.h"
 #include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
+
+#include <QDir>
 
 #include <cstdio>
 
@@ -29,6 +32,14 @@ int main(int argc, char** argv)
     RegisterFormComponents();
 
     TForm1 form;
+    // `quarlex FILE.pdf` or `quarlex FOLDER`, as a file manager's "Open
+    // with" starts it: the source step comes filled in.
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            form.openSource(app::SourceFromArgument(argument, QDir::currentPath()));
+            break;
+        }
+    }
     form.show();
     return application.exec();
 }

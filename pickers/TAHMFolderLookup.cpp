@@ -55,6 +55,8 @@ bool TAHMFolderLookup::Lookup()
     // mask) opens the dialog without a selection.
     if (QFileInfo(text()).isDir())
         request.selection = text();
+    else if (QFileInfo(m_initialDir).isDir())
+        request.selection = m_initialDir;
 
     QWidget* owner = m_ownerHandle ? m_ownerHandle.data() : window();
     const runtime::FileDialogAnswer answer = runtime::FileDialogService::show(owner, request);

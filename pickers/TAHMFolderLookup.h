@@ -46,6 +46,9 @@ public:
     // The window the dialog belongs to; by default the edit's own window.
     QWidget* ownerHandle() const { return m_ownerHandle; }
     void setOwnerHandle(QWidget* owner) { m_ownerHandle = owner; }
+    // The folder the dialog opens on while the text names no folder.
+    QString initialDir() const { return m_initialDir; }
+    void setInitialDir(const QString& dir) { m_initialDir = dir; }
     // The name of the folder chosen last.
     QString displayName() const { return m_displayName; }
 
@@ -69,6 +72,7 @@ private:
     TAHMRoots m_lookupRoot = csidlDesktopExpanded;
     QPointer<QWidget> m_ownerHandle;
     QString m_displayName;
+    QString m_initialDir;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAHMFolderLookup::TAHMInfoFlagSet)

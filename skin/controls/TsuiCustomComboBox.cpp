@@ -6,6 +6,7 @@
 #include "skin/theme/BuiltinTheme.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
@@ -15,7 +16,20 @@ TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEditable(true);
+    keepTypedText();
     setUIStyle(GetOwnerFormUIStyle(parent ? parent->window() : nullptr));
+}
+
+void TsuiCustomComboBox::keepTypedText()
+{
+    // Qt's default completion fills in the rest of the first matching item,
+    // so typing one mode's text whole could leave another's in the box. A
+    // popup only suggests; and a case-sensitive completer keeps Return from
+    // swapping the text for an item that differs in case.
+    if (QCompleter* completer = this->completer()) {
+        completer->setCompletionMode(QCompleter::PopupCompletion);
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+    }
 }
 
 void TsuiCustomComboBox::setUIStyle(TsuiUIStyle style)
@@ -56,6 +70,7 @@ void TsuiCustomComboBox::setComboStyle(TComboBoxStyle style)
     m_comboStyle = style;
     // A drop-down list only selects; the other styles edit their text.
     setEditable(style != csDropDownList);
+    keepTypedText();
     update();
 }
 

@@ -52,6 +52,9 @@ protected:
 
 private:
     void paintSkin();
+    // An editable box's completer never changes typed text (set again
+    // whenever Qt makes a new editor).
+    void keepTypedText();
     const QImage* buttonBitmap();
 
     ThemeSource m_theme;

@@ -6,6 +6,7 @@
 #include "common/FakePrograms.h"
 #include "common/FileDialogResponder.h"
 #include "common/MessageResponder.h"
+#include "common/PrivateQtSettings.h"
 #include "common/ProgressHistory.h"
 #include "pickers/TAHMButtonClass.h"
 #include "runtime/SpeedButton.h"
@@ -44,6 +45,7 @@ protected:
     FakeWordRegistration word;
     MessageResponder boxes;
     FileDialogResponder dialogs;
+    PrivateQtSettings settings; // the window reads and writes its remembered choices
     RecordingForm form;
     QString destination = fakes.makeFolder(QStringLiteral("out dir"));
 

@@ -11,3 +11,19 @@ inline void KeepQtSettingsPrivate()
     static QTemporaryDir folder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
 }
+
+// A fresh, empty user configuration for as long as it lives (the program's
+// remembered choices included), so each test starts from the defaults and
+// leaves nothing behind for the next.
+class PrivateQtSettings {
+public:
+    PrivateQtSettings()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_folder.path());
+    }
+    QString folder() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+};
