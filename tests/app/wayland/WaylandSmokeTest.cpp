@@ -95,6 +95,7 @@ TEST(MainWindowOnWayland, ShowsPaintsAndClosesCleanly)
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QUARLEX_HISTORY", ""); // the machine's own history stays untouched
     QTemporaryDir runtimeDir;
     const QString weston = QStandardPaths::findExecutable(QStringLiteral("weston"));
     pid_t westonPid = -1;
