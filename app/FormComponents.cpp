@@ -1,13 +1,13 @@
 #include "app/FormComponents.h"
 
 #include "pickers/PickersComponents.h"
-#include "runtime/StandardComponents.h"
 #include "skin/chrome/ChromeComponents.h"
 #include "skin/controls/ControlComponents.h"
+#include "widgets/StandardComponents.h"
 
 void RegisterFormComponents()
 {
-    runtime::RegisterStandardComponents();
+    widgets::RegisterStandardComponents();
     RegisterControlComponents();
     RegisterChromeComponents();
     RegisterPickersComponents();

@@ -6,17 +6,16 @@
 #include "app/UserGuide.h"
 #include "app/WindowLook.h"
 #include "convert/Zoom.h"
+#include "forms/FormLoader.h"
 #include "history/HistoryLocation.h"
 #include "pickers/TAHMExplorerView.h"
 #include "pickers/TAHMFileLookup.h"
 #include "pickers/TAHMFolderLookup.h"
 #include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
-#include "runtime/FormLoader.h"
 #include "runtime/MessageService.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Shell.h"
-#include "runtime/TLabel.h"
 #include "skin/chrome/TsuiForm.h"
 #include "skin/chrome/TsuiTitleBar.h"
 #include "skin/chrome/TsuiTitleBarPopupMenu.h"
@@ -25,6 +24,7 @@
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiEdit.h"
 #include "skin/controls/TsuiProgressBar.h"
+#include "widgets/TLabel.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -47,7 +47,7 @@ TForm1::TForm1(QWidget* parent)
 {
     m_driver.setRecorder(&m_history);
     connect(&m_history, &history::HistoryStore::problemFound, this, &TForm1::setStatus);
-    runtime::LoadFormFile(this, QString::fromLatin1(kFormResource));
+    forms::LoadFormFile(this, QString::fromLatin1(kFormResource));
     findComponents();
     nameControls();
     acceptDropsOnTheWindowOnly();
@@ -96,8 +96,8 @@ void TForm1::findComponents()
     AEV = component<TAHMExplorerView>("AEV");
     suiButton1 = component<TsuiButton>("suiButton1");
     suiButton3 = component<TsuiButton>("suiButton3");
-    Label7 = component<runtime::TLabel>("Label7");
-    Label10 = component<runtime::TLabel>("Label10");
+    Label7 = component<widgets::TLabel>("Label7");
+    Label10 = component<widgets::TLabel>("Label10");
     PB1 = component<TsuiProgressBar>("PB1");
     PB2 = component<TsuiProgressBar>("PB2");
 }
@@ -108,7 +108,7 @@ void TForm1::nameControls()
     // Linux a combo box's name is its text; the label's buddy relation names
     // it there).
     const auto labelText = [this](const char* label, QWidget* field) {
-        auto* found = component<runtime::TLabel>(label);
+        auto* found = component<widgets::TLabel>(label);
         found->setBuddy(field);
         return found->caption().trimmed();
     };

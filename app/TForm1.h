@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-namespace runtime {
+namespace widgets {
 class TLabel;
 }
 class TAHMExplorerView;
@@ -73,8 +73,8 @@ public:
     TAHMExplorerView* AEV = nullptr;
     TsuiButton* suiButton1 = nullptr;
     TsuiButton* suiButton3 = nullptr;
-    runtime::TLabel* Label7 = nullptr;
-    runtime::TLabel* Label10 = nullptr;
+    widgets::TLabel* Label7 = nullptr;
+    widgets::TLabel* Label10 = nullptr;
     TsuiProgressBar* PB1 = nullptr;
     TsuiProgressBar* PB2 = nullptr;
 

@@ -1,8 +1,8 @@
 #include "pickers/TAHMButtonClass.h"
 
-#include "runtime/SpeedButton.h"
+#include "widgets/SpeedButton.h"
 
-TAHMButtonClass::TAHMButtonClass(runtime::SpeedButton* button, QObject* parent)
+TAHMButtonClass::TAHMButtonClass(widgets::SpeedButton* button, QObject* parent)
     : QObject(parent)
     , m_button(button)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/SpeedButton.h"
+#include "widgets/SpeedButton.h"
 
 #include <QImage>
 #include <QKeySequence>
@@ -21,9 +21,9 @@ class TAHMButtonClass : public QObject {
     Q_PROPERTY(QImage Glyph READ glyph WRITE setGlyph)
     Q_PROPERTY(QKeySequence ShortCutKey READ shortCutKey WRITE setShortCutKey)
 public:
-    TAHMButtonClass(runtime::SpeedButton* button, QObject* parent);
+    TAHMButtonClass(widgets::SpeedButton* button, QObject* parent);
 
-    runtime::SpeedButton* button() const { return m_button; }
+    widgets::SpeedButton* button() const { return m_button; }
 
     QString caption() const;
     void setCaption(const QString& caption);
@@ -56,7 +56,7 @@ signals:
 private:
     void applyHint();
 
-    QPointer<runtime::SpeedButton> m_button;
+    QPointer<widgets::SpeedButton> m_button;
     QString m_hint;
     bool m_showHint = false;
     QKeySequence m_shortCutKey;

@@ -1,8 +1,8 @@
 #include "pickers/TAHMCustomLookupEdit.h"
 
+#include "forms/FormLoader.h"
 #include "pickers/LookupGeometry.h"
-#include "runtime/FormLoader.h"
-#include "runtime/SpeedButton.h"
+#include "widgets/SpeedButton.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -22,9 +22,9 @@ Qt::Alignment qtAlignment(TAHMCustomLookupEdit::TAlignment alignment)
     }
 }
 
-runtime::SpeedButton* createButton(QWidget* edit, const char* name)
+widgets::SpeedButton* createButton(QWidget* edit, const char* name)
 {
-    auto* button = new runtime::SpeedButton(edit);
+    auto* button = new widgets::SpeedButton(edit);
     button->setObjectName(QLatin1String(name));
     button->setCursor(Qt::ArrowCursor);
     return button;
@@ -33,7 +33,7 @@ runtime::SpeedButton* createButton(QWidget* edit, const char* name)
 } // namespace
 
 TAHMCustomLookupEdit::TAHMCustomLookupEdit(QWidget* parent)
-    : runtime::MaskEdit(parent)
+    : widgets::MaskEdit(parent)
     , m_buttonA(createButton(this, "buttonA"))
     , m_buttonB(createButton(this, "buttonB"))
     , m_editButton2(new TAHMButtonClass(m_buttonA, this))
@@ -126,11 +126,11 @@ void TAHMCustomLookupEdit::DoButton2Click()
 
 void TAHMCustomLookupEdit::resizeEvent(QResizeEvent* event)
 {
-    runtime::MaskEdit::resizeEvent(event);
+    widgets::MaskEdit::resizeEvent(event);
     // Too low for its font: grow, and let the resize that follows place
     // the buttons. While a form is loaded its font may not be set yet.
     const int minimum = GetMinHeight();
-    if (height() < minimum && !runtime::IsLoading(this)) {
+    if (height() < minimum && !forms::IsLoading(this)) {
         resize(width(), minimum);
         return;
     }
@@ -142,7 +142,7 @@ void TAHMCustomLookupEdit::keyPressEvent(QKeyEvent* event)
 {
     // Enter and Escape are left unaccepted by the line edit, so they travel on
     // to the form, whose default and cancel buttons react.
-    runtime::MaskEdit::keyPressEvent(event);
+    widgets::MaskEdit::keyPressEvent(event);
     const QKeySequence pressed(event->keyCombination());
     for (auto [wrapper, click] : {std::pair{m_editButton2, &TAHMCustomLookupEdit::DoButton2Click},
                                   std::pair{m_editButton1, &TAHMCustomLookupEdit::DoButton1Click}}) {
@@ -156,7 +156,7 @@ void TAHMCustomLookupEdit::keyPressEvent(QKeyEvent* event)
 
 void TAHMCustomLookupEdit::changeEvent(QEvent* event)
 {
-    runtime::MaskEdit::changeEvent(event);
+    widgets::MaskEdit::changeEvent(event);
     // Both buttons follow the edit, even one switched off on its own.
     if (event->type() == QEvent::EnabledChange) {
         m_buttonA->setEnabled(isEnabled());

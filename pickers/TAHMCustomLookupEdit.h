@@ -1,14 +1,14 @@
 #pragma once
 
 #include "pickers/TAHMButtonClass.h"
-#include "runtime/MaskEdit.h"
+#include "widgets/MaskEdit.h"
 
 // A one-line masked edit with up to two small picture buttons inside its
 // right edge. A click on a button (or its shortcut) raises OnButton1Click or
 // OnButton2Click, on which the file and folder lookups open their dialogs.
 // The text is kept clear of the buttons, and the edit never gets lower than
 // its font needs.
-class TAHMCustomLookupEdit : public runtime::MaskEdit {
+class TAHMCustomLookupEdit : public widgets::MaskEdit {
     Q_OBJECT
     Q_PROPERTY(QString About READ about WRITE setAbout)
     Q_PROPERTY(TAlignment Alignment READ textAlignment WRITE setTextAlignment)
@@ -59,8 +59,8 @@ protected:
 private:
     void relayout();
 
-    runtime::SpeedButton* m_buttonA = nullptr;
-    runtime::SpeedButton* m_buttonB = nullptr;
+    widgets::SpeedButton* m_buttonA = nullptr;
+    widgets::SpeedButton* m_buttonB = nullptr;
     TAHMButtonClass* m_editButton2 = nullptr;
     TAHMButtonClass* m_editButton1 = nullptr;
     QString m_about;

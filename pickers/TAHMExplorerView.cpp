@@ -56,14 +56,14 @@ QImage makeFolderGlyph()
 } // namespace
 
 TAHMExplorerView::TAHMExplorerView(QWidget* parent)
-    : runtime::FileListBox(parent)
+    : widgets::FileListBox(parent)
     , m_folderGlyph(makeFolderGlyph())
 {
     setItemHeight(ExplorerItemHeight);
     setItemDelegate(new ExplorerDelegate(this));
 }
 
-void TAHMExplorerView::setCharCase(runtime::MaskEdit::TEditCharCase value)
+void TAHMExplorerView::setCharCase(widgets::MaskEdit::TEditCharCase value)
 {
     m_charCase = value;
     refresh();

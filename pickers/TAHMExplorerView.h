@@ -1,30 +1,30 @@
 #pragma once
 
-#include "runtime/FileListBox.h"
-#include "runtime/MaskEdit.h"
+#include "widgets/FileListBox.h"
+#include "widgets/MaskEdit.h"
 
 #include <QImage>
 
 // A file list that draws each name with the small icon of its file type, or
 // a folder picture for folder entries. The main window keeps one hidden and
 // uses it to enumerate the PDF files of a batch folder.
-class TAHMExplorerView : public runtime::FileListBox {
+class TAHMExplorerView : public widgets::FileListBox {
     Q_OBJECT
-    Q_PROPERTY(runtime::MaskEdit::TEditCharCase CharCase READ charCase WRITE setCharCase)
+    Q_PROPERTY(widgets::MaskEdit::TEditCharCase CharCase READ charCase WRITE setCharCase)
     Q_PROPERTY(QString About READ about WRITE setAbout)
 public:
     explicit TAHMExplorerView(QWidget* parent = nullptr);
 
     const QImage& folderGlyph() const { return m_folderGlyph; }
-    runtime::MaskEdit::TEditCharCase charCase() const { return m_charCase; }
+    widgets::MaskEdit::TEditCharCase charCase() const { return m_charCase; }
     // Stored, and the list read again; names keep the letters the file
     // system gives them, since a batch opens them by those names.
-    void setCharCase(runtime::MaskEdit::TEditCharCase value);
+    void setCharCase(widgets::MaskEdit::TEditCharCase value);
     QString about() const { return m_about; }
     void setAbout(const QString& about) { m_about = about; }
 
 private:
     QImage m_folderGlyph;
-    runtime::MaskEdit::TEditCharCase m_charCase = runtime::MaskEdit::ecLowerCase;
+    widgets::MaskEdit::TEditCharCase m_charCase = widgets::MaskEdit::ecLowerCase;
     QString m_about;
 };

@@ -1,6 +1,6 @@
 #include "skin/controls/ControlComponents.h"
 
-#include "runtime/ComponentRegistry.h"
+#include "forms/ComponentRegistry.h"
 #include "skin/controls/TsuiButton.h"
 #include "skin/controls/TsuiCheckBox.h"
 #include "skin/controls/TsuiComboBox.h"
@@ -10,7 +10,7 @@
 
 void RegisterControlComponents()
 {
-    using runtime::ComponentRegistry;
+    using forms::ComponentRegistry;
     ComponentRegistry::registerType<TsuiButton>(QStringLiteral("TsuiButton"));
     ComponentRegistry::registerType<TsuiCheckBox>(QStringLiteral("TsuiCheckBox"));
     ComponentRegistry::registerType<TsuiEdit>(QStringLiteral("TsuiEdit"));

@@ -1,7 +1,7 @@
 #include "skin/controls/TsuiCheckBox.h"
 
+#include "forms/FormLoader.h"
 #include "skin/controls/CheckBoxRules.h"
-#include "runtime/FormLoader.h"
 #include "skin/controls/SkinPaint.h"
 #include "skin/theme/BuiltinTheme.h"
 #include "skin/theme/SkinBitmaps.h"
@@ -64,7 +64,7 @@ void TsuiCheckBox::setChecked(bool checked)
 
 void TsuiCheckBox::doClick()
 {
-    if (!runtime::IsLoading(this))
+    if (!forms::IsLoading(this))
         emit clicked();
 }
 

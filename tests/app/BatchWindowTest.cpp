@@ -5,9 +5,9 @@
 #include "convert/RipMode.h"
 #include "pickers/TAHMExplorerView.h"
 #include "pickers/TAHMFolderLookup.h"
-#include "runtime/TLabel.h"
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiProgressBar.h"
+#include "widgets/TLabel.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -13,7 +13,6 @@
 #include "convert/RipMode.h"
 #include "pickers/TAHMFileLookup.h"
 #include "pickers/TAHMFolderLookup.h"
-#include "runtime/TLabel.h"
 #include "skin/chrome/TsuiForm.h"
 #include "skin/chrome/TsuiTitleBar.h"
 #include "skin/chrome/TsuiTitleBarPopupMenu.h"
@@ -21,6 +20,7 @@
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiEdit.h"
 #include "skin/theme/FormHelpers.h"
+#include "widgets/TLabel.h"
 
 #include <QAccessible>
 #include <QDragEnterEvent>

@@ -9,8 +9,8 @@
 #include "common/PrivateQtSettings.h"
 #include "common/ProgressHistory.h"
 #include "pickers/TAHMButtonClass.h"
-#include "runtime/SpeedButton.h"
 #include "skin/controls/TsuiButton.h"
+#include "widgets/SpeedButton.h"
 
 #include <QDir>
 #include <QTest>

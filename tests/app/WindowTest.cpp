@@ -8,13 +8,13 @@
 #include "pickers/TAHMFileLookup.h"
 #include "pickers/TAHMFolderLookup.h"
 #include "runtime/Application.h"
-#include "runtime/TLabel.h"
 #include "skin/chrome/TsuiForm.h"
 #include "skin/controls/TsuiButton.h"
 #include "skin/controls/TsuiCheckBox.h"
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiEdit.h"
 #include "skin/controls/TsuiProgressBar.h"
+#include "widgets/TLabel.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -86,7 +86,7 @@ TEST_F(WindowTest, StartsAsTheWizardWithEverythingEmpty)
     EXPECT_EQ(form.suiEdit5->displayText(), QStringLiteral("owner 1"));
     EXPECT_EQ(form.suiEdit6->echoMode(), QLineEdit::Normal);
 
-    const auto* guide = form.findChild<runtime::TLabel*>(QStringLiteral("Label6"));
+    const auto* guide = form.findChild<widgets::TLabel*>(QStringLiteral("Label6"));
     ASSERT_TRUE(guide);
     EXPECT_TRUE(guide->caption().startsWith(QStringLiteral("[Step 1]\r\nChoose a PDF\r\n")));
     EXPECT_TRUE(guide->caption().endsWith(QStringLiteral("folder to save\r\nresult.")));

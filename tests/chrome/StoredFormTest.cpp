@@ -1,9 +1,9 @@
-#include "runtime/FormDescription.h"
-#include "runtime/FormLoader.h"
-#include "runtime/StandardComponents.h"
+#include "forms/FormDescription.h"
+#include "forms/FormLoader.h"
 #include "runtime/TColor.h"
 #include "skin/chrome/ChromeComponents.h"
 #include "skin/chrome/TsuiForm.h"
+#include "widgets/StandardComponents.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 TEST(StoredForm, FrameLoadsFromTheMainWindowsDescription)
 {
     RegisterChromeComponents();
-    runtime::RegisterStandardComponents();
+    widgets::RegisterStandardComponents();
     QWidget form;
-    runtime::LoadForm(&form, runtime::ParseFormDescription(QStringLiteral(R"(
+    forms::LoadForm(&form, forms::ParseFormDescription(QStringLiteral(R"(
 object Form1: TForm1
   Width = 624
   Height = 442

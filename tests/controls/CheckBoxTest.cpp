@@ -1,8 +1,8 @@
 #include "ControlTestSupport.h"
 
-#include "runtime/ComponentRegistry.h"
-#include "runtime/FormDescription.h"
-#include "runtime/FormLoader.h"
+#include "forms/ComponentRegistry.h"
+#include "forms/FormDescription.h"
+#include "forms/FormLoader.h"
 #include "skin/controls/ControlComponents.h"
 #include "skin/controls/TsuiCheckBox.h"
 
@@ -54,14 +54,14 @@ TEST(TsuiCheckBox, LoadingAFormWithCheckedTrueFiresNoClick)
     RegisterControlComponents();
     QWidget form;
     int clicks = 0;
-    const runtime::FormNode root = runtime::ParseFormDescription(QStringLiteral(
+    const forms::FormNode root = forms::ParseFormDescription(QStringLiteral(
         "object Form1: TForm\n"
         "  object suiCheckBox1: TsuiCheckBox\n"
         "    Caption = 'Merge paragraphs'\n"
         "    Checked = True\n"
         "  end\n"
         "end\n"));
-    runtime::LoadForm(&form, root);
+    forms::LoadForm(&form, root);
     auto* box = form.findChild<TsuiCheckBox*>(QStringLiteral("suiCheckBox1"));
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->checked());

@@ -50,7 +50,7 @@ TEST_F(ExplorerView, ListsExactlyTheMatchingFilesAsTheFileSystemNamesThem)
 {
     TAHMExplorerView view;
     EXPECT_EQ(view.itemHeight(), 18);
-    EXPECT_EQ(view.charCase(), runtime::MaskEdit::ecLowerCase);
+    EXPECT_EQ(view.charCase(), widgets::MaskEdit::ecLowerCase);
     view.setMask(QStringLiteral("*.pdf"));
     // The batch points the view at "folder/*.PDF".
     view.applyFilePath(path(QStringLiteral("*.PDF")));
@@ -63,7 +63,7 @@ TEST_F(ExplorerView, ListsExactlyTheMatchingFilesAsTheFileSystemNamesThem)
 
     // A new CharCase re-reads the folder but keeps the names' letters.
     TouchFile(path(QStringLiteral("Late Arrival.PDF")));
-    view.setCharCase(runtime::MaskEdit::ecUpperCase);
+    view.setCharCase(widgets::MaskEdit::ecUpperCase);
     EXPECT_EQ(items(view).value(3), QStringLiteral("Late Arrival.PDF"));
     EXPECT_EQ(view.count(), expected.size() + 1);
 }

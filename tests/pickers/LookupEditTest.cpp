@@ -10,14 +10,14 @@
 
 namespace {
 
-runtime::SpeedButton* buttonA(TAHMCustomLookupEdit& edit)
+widgets::SpeedButton* buttonA(TAHMCustomLookupEdit& edit)
 {
-    return edit.findChild<runtime::SpeedButton*>(QStringLiteral("buttonA"));
+    return edit.findChild<widgets::SpeedButton*>(QStringLiteral("buttonA"));
 }
 
-runtime::SpeedButton* buttonB(TAHMCustomLookupEdit& edit)
+widgets::SpeedButton* buttonB(TAHMCustomLookupEdit& edit)
 {
-    return edit.findChild<runtime::SpeedButton*>(QStringLiteral("buttonB"));
+    return edit.findChild<widgets::SpeedButton*>(QStringLiteral("buttonB"));
 }
 
 // The main window's lookup edits: 369 x 21 with the designed 11-pixel font.

@@ -1,11 +1,11 @@
 #include "common/FileDialogResponder.h"
 #include "common/QStringPrinter.h"
-#include "pickers/PickersComponents.h"
+#include "forms/FormLoader.h"
 #include "pickers/PickerTestSupport.h"
+#include "pickers/PickersComponents.h"
 #include "pickers/TAHMExplorerView.h"
 #include "pickers/TAHMFileLookup.h"
 #include "pickers/TAHMFolderLookup.h"
-#include "runtime/FormLoader.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,7 +75,7 @@ TEST(PickerFormLoad, LoadsAsTheMainWindowStoresIt)
     QDir::setCurrent(start.path());
     RegisterPickersComponents();
     PickerForm form;
-    runtime::LoadForm(&form, runtime::ParseFormDescription(QString::fromUtf8(StoredPickers)));
+    forms::LoadForm(&form, forms::ParseFormDescription(QString::fromUtf8(StoredPickers)));
     form.show();
 
     auto* file = form.findChild<TAHMFileLookup*>(QStringLiteral("AHMFileLookup1"));
@@ -90,7 +90,7 @@ TEST(PickerFormLoad, LoadsAsTheMainWindowStoresIt)
     EXPECT_EQ(folder->lookupFlags(), TAHMFolderLookup::FileSystemDirsOnly | TAHMFolderLookup::StatusText);
     EXPECT_EQ(view->mask(), QStringLiteral("*.pdf"));
     EXPECT_EQ(view->itemHeight(), 18);
-    EXPECT_EQ(view->charCase(), runtime::MaskEdit::ecLowerCase);
+    EXPECT_EQ(view->charCase(), widgets::MaskEdit::ecLowerCase);
     EXPECT_TRUE(view->isHidden());
     ASSERT_EQ(view->count(), 2);
     EXPECT_EQ(view->item(0)->text(), QStringLiteral("a.pdf"));

@@ -1,41 +1,6 @@
+#include "common/MixedFolder.h"
 #include "common/QStringPrinter.h"
-#include "common/TouchFile.h"
 #include "runtime/FileList.h"
-#include "runtime/FileListBox.h"
-#include "runtime/RuntimeError.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-namespace {
-
-// A folder of mixed-case PDF names, other files, folders and a hidden file.
-class MixedFolder : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        for (const char* name : {"a.pdf", "B.Pdf", "C.PDF", "notes.txt", "My Report.pdf", "zeta.PDF",
-                                 "\xc3\x9c" "bersicht.pdf", "archive.pdf.gz", ".hidden.pdf", "bar"})
-            TouchFile(path(QString::fromUtf8(name)));
-        ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.pdf")));
-        ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Sub")));
-    }
-    void TearDown() override { QDir::setCurrent(m_savedCwd); }
-
-    QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
-
-    QTemporaryDir m_dir;
-    QString m_savedCwd = QDir::currentPath();
-};
-
-const QStringList AllPdfs = {QStringLiteral("a.pdf"), QStringLiteral("B.Pdf"), QStringLiteral("C.PDF"),
-                             QStringLiteral("My Report.pdf"), QStringLiteral("zeta.PDF"),
-                             QString::fromUtf8("\xc3\x9c" "bersicht.pdf")};
-
-} // namespace
 
 TEST(FileList, MatchesMaskIgnoresCaseAndKnowsOnlyStarAndQuestionMark)
 {
@@ -113,59 +78,4 @@ TEST(FileList, SplitFolderAndMask)
         EXPECT_EQ(parts.folder, QString::fromUtf8(row.folder)) << row.path;
         EXPECT_EQ(parts.mask, QString::fromUtf8(row.mask)) << row.path;
     }
-}
-
-TEST_F(MixedFolder, FileListBoxFollowsAPathWithMaskAndMakesItTheWorkingDirectory)
-{
-    runtime::FileListBox list;
-    EXPECT_EQ(list.directory(), QDir::currentPath());
-    EXPECT_EQ(list.mask(), QStringLiteral("*.*"));
-
-    list.applyFilePath(path(QStringLiteral("*.PDF")));
-    EXPECT_EQ(list.directory(), QDir(m_dir.path()).absolutePath());
-    EXPECT_EQ(QDir::currentPath(), list.directory());
-    EXPECT_EQ(list.mask(), QStringLiteral("*.PDF"));
-    QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        items << list.item(i)->text();
-    EXPECT_EQ(items, AllPdfs);
-}
-
-TEST_F(MixedFolder, FileListBoxRereadsFilesThatAppeared)
-{
-    runtime::FileListBox list;
-    list.setMask(QStringLiteral("*.pdf"));
-    list.setDirectory(m_dir.path());
-    ASSERT_EQ(list.count(), AllPdfs.size());
-
-    TouchFile(path(QStringLiteral("Another one.PDF")));
-    TouchFile(path(QStringLiteral("late.txt")));
-    EXPECT_EQ(list.count(), AllPdfs.size()); // nothing changes until it is read again
-    list.reread();
-    ASSERT_EQ(list.count(), AllPdfs.size() + 1);
-    EXPECT_EQ(list.item(1)->text(), QStringLiteral("Another one.PDF"));
-}
-
-TEST_F(MixedFolder, FileListBoxListsFoldersInBracketsWhenAsked)
-{
-    runtime::FileListBox list;
-    list.setDirectory(m_dir.path());
-    list.setFileType(runtime::FileListBox::ftNormal | runtime::FileListBox::ftDirectory);
-    list.setMask(QStringLiteral("*.pdf"));
-    QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        items << list.item(i)->text();
-    EXPECT_EQ(items.first(), QStringLiteral("[folder.pdf]"));
-    EXPECT_EQ(items.mid(1), AllPdfs);
-}
-
-TEST_F(MixedFolder, FileListBoxRefusesAMissingFolderAndKeepsItsList)
-{
-    runtime::FileListBox list;
-    list.setDirectory(m_dir.path());
-    const int before = list.count();
-    EXPECT_THROW(list.setDirectory(path(QStringLiteral("missing"))), runtime::RuntimeError);
-    EXPECT_EQ(list.directory(), QDir(m_dir.path()).absolutePath());
-    EXPECT_EQ(QDir::currentPath(), list.directory());
-    EXPECT_EQ(list.count(), before);
 }

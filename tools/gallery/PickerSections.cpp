@@ -66,7 +66,7 @@ void pickers(GallerySheet& sheet)
 
     auto* all = sheet.make<TAHMExplorerView>();
     all->resize(200, 120);
-    all->setFileType(runtime::FileListBox::ftNormal | runtime::FileListBox::ftDirectory);
+    all->setFileType(widgets::FileListBox::ftNormal | widgets::FileListBox::ftDirectory);
     all->setDirectory(folder.path());
     QCoreApplication::processEvents();
     sheet.add(QStringLiteral("with folders"), all);

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-namespace runtime {
+namespace widgets {
 
 // The runtime's one-line edit with an input mask, publishing the edit
 // properties stored forms set by name. AutoSelect selects the whole text when
@@ -47,4 +47,4 @@ private:
     TEditCharCase m_charCase = ecNormal;
 };
 
-} // namespace runtime
+} // namespace widgets

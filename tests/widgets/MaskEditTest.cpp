@@ -1,4 +1,4 @@
-#include "runtime/MaskEdit.h"
+#include "widgets/MaskEdit.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -6,19 +6,19 @@
 TEST(MaskEdit, PublishedEditProperties)
 {
     struct Row {
-        runtime::MaskEdit::TEditCharCase charCase;
+        widgets::MaskEdit::TEditCharCase charCase;
         int maxLength;
         const char* typed;
         const char* text;
     };
     const Row rows[] = {
-        {runtime::MaskEdit::ecNormal, 0, "Report.Pdf", "Report.Pdf"},
-        {runtime::MaskEdit::ecUpperCase, 0, "Report.Pdf", "REPORT.PDF"},
-        {runtime::MaskEdit::ecLowerCase, 0, "Report.Pdf", "report.pdf"},
-        {runtime::MaskEdit::ecNormal, 4, "Report.Pdf", "Repo"},
+        {widgets::MaskEdit::ecNormal, 0, "Report.Pdf", "Report.Pdf"},
+        {widgets::MaskEdit::ecUpperCase, 0, "Report.Pdf", "REPORT.PDF"},
+        {widgets::MaskEdit::ecLowerCase, 0, "Report.Pdf", "report.pdf"},
+        {widgets::MaskEdit::ecNormal, 4, "Report.Pdf", "Repo"},
     };
     for (const Row& row : rows) {
-        runtime::MaskEdit edit;
+        widgets::MaskEdit edit;
         // Written by name, as a stored form does.
         EXPECT_TRUE(edit.setProperty("CharCase", QVariant::fromValue(row.charCase)));
         EXPECT_TRUE(edit.setProperty("MaxLength", row.maxLength));
@@ -30,7 +30,7 @@ TEST(MaskEdit, PublishedEditProperties)
 
 TEST(MaskEdit, PasswordCharHidesTheText)
 {
-    runtime::MaskEdit edit;
+    widgets::MaskEdit edit;
     edit.setPasswordChar(QStringLiteral("*"));
     EXPECT_EQ(edit.echoMode(), QLineEdit::Password);
     edit.setPasswordChar(QString());

@@ -1,13 +1,13 @@
-#include "runtime/FormDescription.h"
+#include "forms/FormDescription.h"
 #include "runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
-using runtime::FormValue;
+using forms::FormValue;
 
 TEST(FormDescription, ParsesNestedObjectsAndEveryValueKind)
 {
-    const auto root = runtime::ParseFormDescription(QStringLiteral(R"(
+    const auto root = forms::ParseFormDescription(QStringLiteral(R"(
 object Form1: TForm1
   Caption = 'It''s a ' + 'form'
   Width = 632
@@ -68,7 +68,7 @@ TEST(FormDescription, SyntaxErrorsNameTheLine)
     };
     for (const auto& c : cases) {
         try {
-            runtime::ParseFormDescription(QString::fromLatin1(c.text));
+            forms::ParseFormDescription(QString::fromLatin1(c.text));
             ADD_FAILURE() << "no error for: " << c.text;
         } catch (const runtime::RuntimeError& error) {
             EXPECT_TRUE(error.message().contains(QLatin1String(c.message)))

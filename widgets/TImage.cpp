@@ -1,9 +1,9 @@
-#include "runtime/TImage.h"
+#include "widgets/TImage.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace runtime {
+namespace widgets {
 
 TImage::TImage(QWidget* parent)
     : QWidget(parent)
@@ -82,4 +82,4 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-} // namespace runtime
+} // namespace widgets

@@ -1,6 +1,6 @@
-#include "runtime/TBevel.h"
-#include "runtime/TImage.h"
-#include "runtime/TLabel.h"
+#include "widgets/TBevel.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -8,13 +8,13 @@
 
 TEST(StandardComponents, LabelShowsCrLfCaptionsAsLinesAndClicksOnlyInside)
 {
-    runtime::TLabel label;
+    widgets::TLabel label;
     label.setCaption(QStringLiteral("[Step 1]\r\nChoose a PDF"));
     EXPECT_EQ(label.caption(), QStringLiteral("[Step 1]\r\nChoose a PDF"));
     EXPECT_EQ(label.text(), QStringLiteral("[Step 1]\nChoose a PDF"));
     EXPECT_GT(label.height(), label.fontMetrics().height()); // auto size took both lines
 
-    QSignalSpy clicks(&label, &runtime::TLabel::clicked);
+    QSignalSpy clicks(&label, &widgets::TLabel::clicked);
     QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(clicks.count(), 1);
     QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(2, 2));
@@ -26,7 +26,7 @@ TEST(StandardComponents, TransparentImageLeavesOutTheBottomLeftColour)
     QImage picture(3, 2, QImage::Format_RGB32);
     picture.fill(QColor(255, 0, 255));
     picture.setPixel(1, 0, qRgb(10, 20, 30));
-    runtime::TImage image;
+    widgets::TImage image;
     image.setAutoSize(true);
     image.setPicture(picture);
     EXPECT_EQ(image.size(), QSize(3, 2));
@@ -40,7 +40,7 @@ TEST(StandardComponents, TransparentImageLeavesOutTheBottomLeftColour)
 
 TEST(StandardComponents, LoweredBevelBoxIsDarkTopLeftAndLightBottomRight)
 {
-    runtime::TBevel bevel;
+    widgets::TBevel bevel;
     bevel.resize(20, 10);
     QImage image(bevel.size(), QImage::Format_RGB32);
     image.fill(Qt::black);

@@ -1,8 +1,8 @@
-#include "runtime/FormDescription.h"
+#include "forms/FormDescription.h"
 
 #include "runtime/RuntimeError.h"
 
-namespace runtime {
+namespace forms {
 
 namespace {
 
@@ -22,7 +22,7 @@ public:
 private:
     [[noreturn]] void fail(const QString& what) const
     {
-        throw RuntimeError(QStringLiteral("Form description, line %1: %2").arg(m_line).arg(what));
+        throw runtime::RuntimeError(QStringLiteral("Form description, line %1: %2").arg(m_line).arg(what));
     }
 
     void skipBlanks()
@@ -258,4 +258,4 @@ FormNode ParseFormDescription(const QString& text)
     return Parser(text).parseRoot();
 }
 
-} // namespace runtime
+} // namespace forms

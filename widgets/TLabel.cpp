@@ -1,8 +1,8 @@
-#include "runtime/TLabel.h"
+#include "widgets/TLabel.h"
 
 #include <QMouseEvent>
 
-namespace runtime {
+namespace widgets {
 
 TLabel::TLabel(QWidget* parent)
     : QLabel(parent)
@@ -22,11 +22,11 @@ void TLabel::setCaption(const QString& caption)
     fitToText();
 }
 
-void TLabel::setColor(TColor color)
+void TLabel::setColor(runtime::TColor color)
 {
     m_color = color;
     QPalette p = palette();
-    p.setColor(QPalette::Window, ColorFromTColor(color));
+    p.setColor(QPalette::Window, runtime::ColorFromTColor(color));
     setPalette(p);
 }
 
@@ -71,4 +71,4 @@ void TLabel::changeEvent(QEvent* event)
         fitToText();
 }
 
-} // namespace runtime
+} // namespace widgets

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace runtime {
+namespace widgets {
 
 // The runtime's bevel: an etched or raised outline that groups controls.
 class TBevel : public QWidget {
@@ -30,4 +30,4 @@ private:
     Style m_style = bsLowered;
 };
 
-} // namespace runtime
+} // namespace widgets

@@ -1,8 +1,8 @@
-#include "runtime/TBevel.h"
+#include "widgets/TBevel.h"
 
 #include <QPainter>
 
-namespace runtime {
+namespace widgets {
 
 TBevel::TBevel(QWidget* parent)
     : QWidget(parent)
@@ -76,4 +76,4 @@ void TBevel::paintEvent(QPaintEvent*)
     }
 }
 
-} // namespace runtime
+} // namespace widgets

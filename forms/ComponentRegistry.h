@@ -5,7 +5,7 @@
 #include <functional>
 #include <type_traits>
 
-namespace runtime {
+namespace forms {
 
 // Classes a stored form description may name, created by class name. Each
 // library registers its own components; the form loader only asks here.
@@ -35,4 +35,4 @@ public:
     static QObject* create(const QString& className, QObject* owner, QObject* parent);
 };
 
-} // namespace runtime
+} // namespace forms

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "runtime/FormDescription.h"
+#include "forms/FormDescription.h"
 
 class QObject;
 
-namespace runtime {
+namespace forms {
 
 // Builds a form from its stored description: the root's properties apply to
 // `form` itself; every child object is created by class name through the
@@ -40,4 +40,4 @@ bool IsLoading(const QObject* object);
 // Reads the description file (a Qt resource path works) and loads it.
 void LoadFormFile(QObject* form, const QString& path);
 
-} // namespace runtime
+} // namespace forms

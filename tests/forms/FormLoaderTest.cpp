@@ -1,5 +1,5 @@
-#include "runtime/ComponentRegistry.h"
-#include "runtime/FormLoader.h"
+#include "forms/ComponentRegistry.h"
+#include "forms/FormLoader.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/TColor.h"
 
@@ -47,12 +47,12 @@ public:
     void setCaption(const QString& text)
     {
         caption = text;
-        loadingSeen = runtime::IsLoading(this);
+        loadingSeen = forms::IsLoading(this);
     }
     Q_INVOKABLE void Loaded()
     {
         ++loadedCalls;
-        loadedAfterEverything = !runtime::IsLoading(this) && (objectName() != QLatin1String("First") || partner);
+        loadedAfterEverything = !forms::IsLoading(this) && (objectName() != QLatin1String("First") || partner);
     }
     int loadedCalls = 0;
     bool loadedAfterEverything = false;
@@ -78,7 +78,7 @@ private:
 
 void registerTestClasses()
 {
-    runtime::ComponentRegistry::registerType<LoaderWidget>(QStringLiteral("TLoaderWidget"));
+    forms::ComponentRegistry::registerType<LoaderWidget>(QStringLiteral("TLoaderWidget"));
 }
 
 } // namespace
@@ -87,7 +87,7 @@ TEST(FormLoader, CreatesChildrenInOrderAndSetsPropertiesByName)
 {
     registerTestClasses();
     LoaderWidget form;
-    runtime::LoadForm(&form, runtime::ParseFormDescription(QStringLiteral(R"(
+    forms::LoadForm(&form, forms::ParseFormDescription(QStringLiteral(R"(
 object Form1: TLoaderWidget
   Caption = 'Advanced'
   Width = 632
@@ -127,7 +127,7 @@ object Form1: TLoaderWidget
 end)")));
     EXPECT_EQ(form.caption, QStringLiteral("Advanced"));
     EXPECT_TRUE(form.loadingSeen);
-    EXPECT_FALSE(runtime::IsLoading(&form));
+    EXPECT_FALSE(forms::IsLoading(&form));
     EXPECT_EQ(form.size(), QSize(632, 476));
     auto* first = form.findChild<LoaderWidget*>(QStringLiteral("First"));
     auto* second = form.findChild<LoaderWidget*>(QStringLiteral("Second"));
@@ -174,7 +174,7 @@ TEST(FormLoader, BadDescriptionsRaiseNamingWhatIsWrong)
     for (const auto& c : cases) {
         LoaderWidget form;
         try {
-            runtime::LoadForm(&form, runtime::ParseFormDescription(QString::fromLatin1(c.text)));
+            forms::LoadForm(&form, forms::ParseFormDescription(QString::fromLatin1(c.text)));
             ADD_FAILURE() << "no error for: " << c.text;
         } catch (const runtime::RuntimeError& error) {
             EXPECT_TRUE(error.message().contains(QLatin1String(c.message)))

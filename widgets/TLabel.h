@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-namespace runtime {
+namespace widgets {
 
 // The runtime's static text: a caption in the form's font, transparent
 // unless given a colour, clickable for the window's notice links.
@@ -24,8 +24,8 @@ public:
 
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
-    TColor color() const { return m_color; }
-    void setColor(TColor color);
+    runtime::TColor color() const { return m_color; }
+    void setColor(runtime::TColor color);
     bool isTransparent() const { return m_transparent; }
     void setTransparent(bool transparent);
     bool autoSize() const { return m_autoSize; }
@@ -44,10 +44,10 @@ private:
     void fitToText();
 
     QString m_caption;
-    TColor m_color = clBtnFace;
+    runtime::TColor m_color = runtime::clBtnFace;
     bool m_transparent = true;
     bool m_autoSize = true;
     Alignment m_alignment = taLeftJustify;
 };
 
-} // namespace runtime
+} // namespace widgets

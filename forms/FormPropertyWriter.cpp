@@ -1,4 +1,4 @@
-#include "runtime/FormPropertyWriter.h"
+#include "forms/FormPropertyWriter.h"
 
 #include "runtime/BitmapResource.h"
 #include "runtime/FontSubstitute.h"
@@ -12,7 +12,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-namespace runtime {
+namespace forms {
 
 const char* const kTabOrderProperty = "_qx_tabOrder";
 
@@ -20,7 +20,7 @@ namespace {
 
 [[noreturn]] void fail(const QObject* object, const QString& name, int line, const QString& what)
 {
-    throw RuntimeError(QStringLiteral("Form description, line %1: %2.%3: %4")
+    throw runtime::RuntimeError(QStringLiteral("Form description, line %1: %2.%3: %4")
                            .arg(line)
                            .arg(object->objectName(), name, what));
 }
@@ -45,7 +45,7 @@ void applyFontPart(QWidget* widget, const QMetaProperty& published, const QStrin
 {
     QFont font = published.isValid() ? published.read(widget).value<QFont>() : widget->font();
     if (part == QLatin1String("Name") && value.kind == FormValue::String) {
-        font.setFamily(SubstituteFontFamily(value.text));
+        font.setFamily(runtime::SubstituteFontFamily(value.text));
     } else if (part == QLatin1String("Height") && value.kind == FormValue::Integer) {
         if (value.integer < 0)
             font.setPixelSize(int(-value.integer));
@@ -59,14 +59,14 @@ void applyFontPart(QWidget* widget, const QMetaProperty& published, const QStrin
         font.setUnderline(value.list.contains(QLatin1String("fsUnderline")));
         font.setStrikeOut(value.list.contains(QLatin1String("fsStrikeOut")));
     } else if (part == QLatin1String("Color")) {
-        TColor color = 0;
+        runtime::TColor color = 0;
         if (value.kind == FormValue::Integer)
-            color = TColor(value.integer);
-        else if (value.kind != FormValue::Identifier || !TColorFromName(value.text, color))
+            color = runtime::TColor(value.integer);
+        else if (value.kind != FormValue::Identifier || !runtime::TColorFromName(value.text, color))
             fail(widget, QStringLiteral("Font.Color"), line, QStringLiteral("not a colour"));
         if (!published.isValid()) {
             QPalette palette = widget->palette();
-            const QColor qcolor = ColorFromTColor(color);
+            const QColor qcolor = runtime::ColorFromTColor(color);
             palette.setColor(QPalette::WindowText, qcolor);
             palette.setColor(QPalette::ButtonText, qcolor);
             palette.setColor(QPalette::Text, qcolor);
@@ -93,7 +93,7 @@ QVariant convert(const QObject* object, const QMetaProperty& property, const For
     switch (value.kind) {
     case FormValue::Integer:
         if (type == QMetaType::QColor)
-            return ColorFromTColor(TColor(value.integer));
+            return runtime::ColorFromTColor(runtime::TColor(value.integer));
         if (type == QMetaType::Bool)
             return value.integer != 0;
         return QVariant::fromValue(value.integer);
@@ -101,18 +101,18 @@ QVariant convert(const QObject* object, const QMetaProperty& property, const For
         return value.number;
     case FormValue::String:
         if (type == QMetaType::QImage)
-            return LoadBitmapResource(value.text);
+            return runtime::LoadBitmapResource(value.text);
         if (type == QMetaType::QPixmap)
-            return QPixmap::fromImage(LoadBitmapResource(value.text));
+            return QPixmap::fromImage(runtime::LoadBitmapResource(value.text));
         if (type == QMetaType::QIcon)
-            return QIcon(QPixmap::fromImage(LoadBitmapResource(value.text)));
+            return QIcon(QPixmap::fromImage(runtime::LoadBitmapResource(value.text)));
         return value.text;
     case FormValue::Identifier: {
         if (value.text == QLatin1String("True") || value.text == QLatin1String("False"))
             return value.text == QLatin1String("True");
-        TColor color = 0;
-        if (TColorFromName(value.text, color))
-            return type == QMetaType::QColor ? QVariant(ColorFromTColor(color)) : QVariant::fromValue(color);
+        runtime::TColor color = 0;
+        if (runtime::TColorFromName(value.text, color))
+            return type == QMetaType::QColor ? QVariant(runtime::ColorFromTColor(color)) : QVariant::fromValue(color);
         return value.text;
     }
     case FormValue::Set:
@@ -253,4 +253,4 @@ void FormPropertyWriter::writeObject(QObject* object, const QString& name, QObje
         fail(object, name, line, QStringLiteral("cannot refer to ") + component->objectName());
 }
 
-} // namespace runtime
+} // namespace forms

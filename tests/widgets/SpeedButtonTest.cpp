@@ -1,4 +1,4 @@
-#include "runtime/SpeedButton.h"
+#include "widgets/SpeedButton.h"
 
 #include <QIcon>
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ QImage twoPictureStrip()
 
 TEST(SpeedButton, GlyphStripPicturesWithSeeThroughBackground)
 {
-    runtime::SpeedButton button;
+    widgets::SpeedButton button;
     button.setNumGlyphs(2);
     button.setGlyph(twoPictureStrip());
     const QImage normal = button.glyphFrame(0);
@@ -40,7 +40,7 @@ TEST(SpeedButton, GlyphStripPicturesWithSeeThroughBackground)
 
 TEST(SpeedButton, OnePictureStripUsesTheWholeGlyph)
 {
-    runtime::SpeedButton button;
+    widgets::SpeedButton button;
     button.setGlyph(twoPictureStrip());
     EXPECT_EQ(button.glyphFrame(0).size(), QSize(8, 3));
     EXPECT_EQ(button.toolButtonStyle(), Qt::ToolButtonIconOnly);

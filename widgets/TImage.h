@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-namespace runtime {
+namespace widgets {
 
 // The runtime's picture control. A transparent picture leaves out the pixels
 // of its key colour, the bottom-left pixel, as bitmaps always have.
@@ -46,4 +46,4 @@ private:
     bool m_autoSize = false;
 };
 
-} // namespace runtime
+} // namespace widgets

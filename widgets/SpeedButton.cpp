@@ -1,9 +1,9 @@
-#include "runtime/SpeedButton.h"
+#include "widgets/SpeedButton.h"
 
 #include <QIcon>
 #include <QPixmap>
 
-namespace runtime {
+namespace widgets {
 
 SpeedButton::SpeedButton(QWidget* parent)
     : QToolButton(parent)
@@ -79,4 +79,4 @@ void SpeedButton::updateStyle()
         setToolButtonStyle(text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
 }
 
-} // namespace runtime
+} // namespace widgets

@@ -1,13 +1,13 @@
-#include "runtime/FileListBox.h"
+#include "widgets/FileListBox.h"
 
+#include "forms/FormLoader.h"
 #include "runtime/FileList.h"
-#include "runtime/FormLoader.h"
 #include "runtime/RuntimeError.h"
 
 #include <QDir>
 #include <QStyledItemDelegate>
 
-namespace runtime {
+namespace widgets {
 
 namespace {
 
@@ -47,7 +47,7 @@ void FileListBox::enterDirectory(const QString& directory)
     // working directory.
     const QString absolute = QDir::cleanPath(QDir(m_directory).absoluteFilePath(directory));
     if (!QDir::setCurrent(absolute))
-        throw RuntimeError(QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(absolute)));
+        throw runtime::RuntimeError(QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(absolute)));
     m_directory = absolute;
 }
 
@@ -76,7 +76,7 @@ void FileListBox::applyFilePath(const QString& path)
     if (path.isEmpty())
         return;
     // Folder and mask first, then one reading of the folder.
-    const FolderAndMask parts = SplitFolderAndMask(path);
+    const runtime::FolderAndMask parts = runtime::SplitFolderAndMask(path);
     if (!parts.folder.isEmpty())
         enterDirectory(parts.folder);
     if (!parts.mask.isEmpty())
@@ -86,7 +86,7 @@ void FileListBox::applyFilePath(const QString& path)
 
 void FileListBox::refresh()
 {
-    if (IsLoading(this)) {
+    if (forms::IsLoading(this)) {
         m_readPending = true;
         return;
     }
@@ -104,14 +104,14 @@ void FileListBox::reread()
     m_readPending = false;
     QStringList names;
     if (m_fileType & ftDirectory) {
-        for (const QString& folder : ListMatchingFolders(m_directory, m_mask))
+        for (const QString& folder : runtime::ListMatchingFolders(m_directory, m_mask))
             names << QLatin1Char('[') + folder + QLatin1Char(']');
     }
     if (m_fileType & ftNormal)
-        names << ListMatchingFiles(m_directory, m_mask);
-    SortIgnoringCase(names);
+        names << runtime::ListMatchingFiles(m_directory, m_mask);
+    runtime::SortIgnoringCase(names);
     clear();
     addItems(names);
 }
 
-} // namespace runtime
+} // namespace widgets

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "runtime/FormDescription.h"
+#include "forms/FormDescription.h"
 
 class QObject;
 
-namespace runtime {
+namespace forms {
 
 // The stored tab position, left on each widget for the loader to chain once
 // the whole form exists.
@@ -22,4 +22,4 @@ public:
     static void writeObject(QObject* object, const QString& name, QObject* component, int line);
 };
 
-} // namespace runtime
+} // namespace forms

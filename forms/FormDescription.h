@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <memory>
 
-namespace runtime {
+namespace forms {
 
 // One value of a stored form description. The text form mirrors what a form
 // designer writes: numbers, 'quoted strings' (two quotes give one), bare
@@ -44,4 +44,4 @@ struct FormNode {
 // on any syntax error; nothing is half-read.
 FormNode ParseFormDescription(const QString& text);
 
-} // namespace runtime
+} // namespace forms

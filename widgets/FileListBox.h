@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-namespace runtime {
+namespace widgets {
 
 // The runtime's file list box: the names of the files in one folder that
 // match a mask, kept sorted without regard to case. The listed folder is the
@@ -61,6 +61,6 @@ private:
     bool m_readPending = false;
 };
 
-} // namespace runtime
+} // namespace widgets
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(runtime::FileListBox::FileTypes)
+Q_DECLARE_OPERATORS_FOR_FLAGS(widgets::FileListBox::FileTypes)

@@ -1,11 +1,11 @@
-#include "runtime/ComponentRegistry.h"
+#include "forms/ComponentRegistry.h"
 
 #include "runtime/RuntimeError.h"
 
 #include <QHash>
 #include <QWidget>
 
-namespace runtime {
+namespace forms {
 
 namespace {
 QHash<QString, ComponentRegistry::Factory>& factories()
@@ -29,8 +29,8 @@ QObject* ComponentRegistry::create(const QString& className, QObject* owner, QOb
 {
     const auto it = factories().constFind(className);
     if (it == factories().constEnd())
-        throw RuntimeError(QStringLiteral("Class %1 not found").arg(className));
+        throw runtime::RuntimeError(QStringLiteral("Class %1 not found").arg(className));
     return (*it)(owner, parent);
 }
 
-} // namespace runtime
+} // namespace forms

@@ -1,10 +1,10 @@
-#include "runtime/MaskEdit.h"
+#include "widgets/MaskEdit.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QValidator>
 
-namespace runtime {
+namespace widgets {
 
 namespace {
 
@@ -70,4 +70,4 @@ void MaskEdit::focusInEvent(QFocusEvent* event)
         selectAll();
 }
 
-} // namespace runtime
+} // namespace widgets

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QToolButton>
 
-namespace runtime {
+namespace widgets {
 
 // The runtime's small flat picture button. Its glyph is a horizontal strip
 // of NumGlyphs equal pictures: normal, disabled, pressed; the colour of the
@@ -35,4 +35,4 @@ private:
     int m_numGlyphs = 1;
 };
 
-} // namespace runtime
+} // namespace widgets

@@ -1,9 +1,9 @@
 #pragma once
 
-namespace runtime {
+namespace widgets {
 
 // Makes the runtime's own controls (TLabel, TBevel, TImage) known to stored
 // form descriptions by their class names.
 void RegisterStandardComponents();
 
-} // namespace runtime
+} // namespace widgets

@@ -1,8 +1,8 @@
-#include "runtime/FormLoader.h"
+#include "forms/FormLoader.h"
 
+#include "forms/ComponentRegistry.h"
+#include "forms/FormPropertyWriter.h"
 #include "runtime/BitmapResource.h"
-#include "runtime/ComponentRegistry.h"
-#include "runtime/FormPropertyWriter.h"
 #include "runtime/RuntimeError.h"
 
 #include <QFile>
@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace runtime {
+namespace forms {
 
 namespace {
 
@@ -51,7 +51,7 @@ public:
                 ? m_form
                 : m_form->findChild<QObject*>(fixup.componentName);
             if (!component)
-                throw RuntimeError(QStringLiteral("Form description, line %1: no component named %2")
+                throw runtime::RuntimeError(QStringLiteral("Form description, line %1: no component named %2")
                                        .arg(fixup.line)
                                        .arg(fixup.componentName));
             FormPropertyWriter::writeObject(fixup.target, fixup.property, component, fixup.line);
@@ -137,7 +137,7 @@ private:
                 return true;
             }
         }
-        throw RuntimeError(QStringLiteral("Form description, line %1: handler %2 for %3.%4 not found")
+        throw runtime::RuntimeError(QStringLiteral("Form description, line %1: handler %2 for %3.%4 not found")
                                .arg(property.line)
                                .arg(property.value.text, object->objectName(), property.name));
     }
@@ -167,8 +167,8 @@ void LoadFormFile(QObject* form, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(QStringLiteral("Cannot open form description %1").arg(path));
+        throw runtime::RuntimeError(QStringLiteral("Cannot open form description %1").arg(path));
     LoadForm(form, ParseFormDescription(QString::fromUtf8(file.readAll())));
 }
 
-} // namespace runtime
+} // namespace forms
