@@ -76,6 +76,14 @@ void TsuiPopupMenu::setBarWidth(int width)
     relayout();
 }
 
+void TsuiPopupMenu::setColour(runtime::TColor& field, runtime::TColor colour)
+{
+    if (field == colour)
+        return;
+    field = colour;
+    update();
+}
+
 void TsuiPopupMenu::relayout()
 {
     // Qt keeps the item rectangles until it is told the style changed.

@@ -20,6 +20,14 @@ class TsuiPopupMenu : public QMenu {
     Q_PROPERTY(int MenuItemHeight READ MenuItemHeight WRITE setMenuItemHeight)
     Q_PROPERTY(int SeparatorHeight READ SeparatorHeight WRITE setSeparatorHeight)
     Q_PROPERTY(int BarWidth READ BarWidth WRITE setBarWidth)
+    Q_PROPERTY(runtime::TColor BarColor READ BarColor WRITE setBarColor)
+    Q_PROPERTY(runtime::TColor Color READ Color WRITE setColor)
+    Q_PROPERTY(runtime::TColor SeparatorColor READ SeparatorColor WRITE setSeparatorColor)
+    Q_PROPERTY(runtime::TColor SelectedBorderColor READ SelectedBorderColor WRITE setSelectedBorderColor)
+    Q_PROPERTY(runtime::TColor SelectedColor READ SelectedColor WRITE setSelectedColor)
+    Q_PROPERTY(runtime::TColor SelectedFontColor READ SelectedFontColor WRITE setSelectedFontColor)
+    Q_PROPERTY(runtime::TColor FontColor READ FontColor WRITE setFontColor)
+    Q_PROPERTY(runtime::TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(bool FlatMenu READ FlatMenu WRITE setFlatMenu)
     Q_PROPERTY(QString FontName READ FontName WRITE setFontName)
     Q_PROPERTY(int FontSize READ FontSize WRITE setFontSize)
@@ -55,20 +63,21 @@ public:
     bool UseSystemFont() const { return m_useSystemFont; }
     void setUseSystemFont(bool use) { m_useSystemFont = use; }
 
+    // Written colours last until the next style or theme write.
     runtime::TColor BarColor() const { return m_barColor; }
-    void setBarColor(runtime::TColor c) { m_barColor = c; }
+    void setBarColor(runtime::TColor c) { setColour(m_barColor, c); }
     runtime::TColor Color() const { return m_color; }
-    void setColor(runtime::TColor c) { m_color = c; }
+    void setColor(runtime::TColor c) { setColour(m_color, c); }
     runtime::TColor SeparatorColor() const { return m_separatorColor; }
-    void setSeparatorColor(runtime::TColor c) { m_separatorColor = c; }
+    void setSeparatorColor(runtime::TColor c) { setColour(m_separatorColor, c); }
     runtime::TColor SelectedBorderColor() const { return m_selectedBorderColor; }
-    void setSelectedBorderColor(runtime::TColor c) { m_selectedBorderColor = c; }
+    void setSelectedBorderColor(runtime::TColor c) { setColour(m_selectedBorderColor, c); }
     runtime::TColor SelectedColor() const { return m_selectedColor; }
-    void setSelectedColor(runtime::TColor c) { m_selectedColor = c; }
+    void setSelectedColor(runtime::TColor c) { setColour(m_selectedColor, c); }
     runtime::TColor SelectedFontColor() const { return m_selectedFontColor; }
-    void setSelectedFontColor(runtime::TColor c) { m_selectedFontColor = c; }
+    void setSelectedFontColor(runtime::TColor c) { setColour(m_selectedFontColor, c); }
     runtime::TColor FontColor() const { return m_fontColor; }
-    void setFontColor(runtime::TColor c) { m_fontColor = c; }
+    void setFontColor(runtime::TColor c) { setColour(m_fontColor, c); }
     // Stored and published only: the flat border is always black.
     runtime::TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(runtime::TColor c) { m_borderColor = c; }
@@ -89,6 +98,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Stores a colour and repaints an open menu with it.
+    void setColour(runtime::TColor& field, runtime::TColor colour);
     QFont itemFont() const;
     // Makes the menu measure its items again.
     void relayout();

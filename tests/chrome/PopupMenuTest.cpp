@@ -183,11 +183,3 @@ TEST(PopupMenu, SystemMenuEnablesWhatTheBarCanDo)
     EXPECT_TRUE(menu->CloseItem()->isEnabled());
     menu->hide();
 }
-
-TEST(PopupMenu, OwnerDrawAlwaysTrue)
-{
-    TsuiPopupMenu menu;
-    menu.setOwnerDraw(false);
-    EXPECT_TRUE(menu.OwnerDraw());
-    EXPECT_TRUE(menu.property("OwnerDraw").toBool());
-}

@@ -1,8 +1,11 @@
 #include "forms/FormDescription.h"
 #include "forms/FormLoader.h"
+#include "runtime/Bitmap.h"
+#include "runtime/Canvas.h"
 #include "runtime/TColor.h"
 #include "skin/chrome/ChromeComponents.h"
 #include "skin/chrome/TsuiForm.h"
+#include "skin/chrome/TsuiPopupMenu.h"
 #include "widgets/StandardComponents.h"
 
 #include <gtest/gtest.h>
@@ -99,4 +102,49 @@ end
     EXPECT_EQ(label->palette().color(QPalette::Window), QColor(0xE7, 0xE7, 0xE7)); // the panel's face
     form.show();
     EXPECT_EQ(frame->geometry(), QRect(1, 0, 622, 441));
+}
+
+// A stored menu sets its colours after its style; they hold until the next
+// style write, and the menu paints with them.
+TEST(StoredForm, PopupMenuColoursAndOwnerDrawFromTheDescription)
+{
+    RegisterChromeComponents();
+    QWidget form;
+    forms::LoadForm(&form, forms::ParseFormDescription(QStringLiteral(R"(
+object Form1: TForm1
+  object PopupMenu1: TsuiPopupMenu
+    OwnerDraw = False
+    UIStyle = BlueGlass
+    BarColor = clRed
+    Color = $00102030
+    SeparatorColor = clBlue
+    SelectedBorderColor = clNavy
+    SelectedColor = clSilver
+    SelectedFontColor = clBlack
+    FontColor = clGray
+    BorderColor = clWhite
+  end
+end
+)")));
+    auto* menu = form.findChild<TsuiPopupMenu*>(QStringLiteral("PopupMenu1"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->OwnerDraw());
+    EXPECT_EQ(menu->BarColor(), runtime::clRed);
+    EXPECT_EQ(menu->Color(), 0x102030);
+    EXPECT_EQ(menu->SeparatorColor(), runtime::clBlue);
+    EXPECT_EQ(menu->SelectedBorderColor(), runtime::clNavy);
+    EXPECT_EQ(menu->SelectedColor(), runtime::clSilver);
+    EXPECT_EQ(menu->SelectedFontColor(), runtime::clBlack);
+    EXPECT_EQ(menu->FontColor(), runtime::clGray);
+    EXPECT_EQ(menu->BorderColor(), runtime::clWhite);
+
+    QAction* item = menu->addAction(QStringLiteral("Item"));
+    QImage image(120, 21, runtime::BitmapFormat);
+    runtime::Canvas canvas(&image);
+    menu->DrawItem(item, canvas, QRect(0, 0, 120, 21), false);
+    EXPECT_EQ(image.pixel(5, 18), runtime::ColorFromTColor(runtime::clRed).rgb());
+    EXPECT_EQ(image.pixel(100, 18), qRgb(0x30, 0x20, 0x10));
+
+    menu->setUIStyle(TsuiUIStyle::BlueGlass);
+    EXPECT_EQ(menu->BarColor(), 0xCED3D6);
 }
