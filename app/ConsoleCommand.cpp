@@ -8,15 +8,12 @@
 #include "history/HistoryStore.h"
 #include "runtime/Application.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/StopSignals.h"
 
 #include <QCommandLineParser>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace app {
 
@@ -24,6 +21,7 @@ namespace {
 
 const char* const helpText = R"help(Usage: quarlex --convert [FILE] [--folder DIR] --dest DIR [--mode "TEXT"]
                        [--zoom "TEXT"] [--owner-password TEXT] [--user-password TEXT] [--open]
+                       [--timeout SECONDS]
 
 Converts one PDF file with the same checks, messages and converter command
 lines as the window's Start button. Every message the window would show is
@@ -38,32 +36,33 @@ printed on standard error, one per line.
                             "PDF -> RTF"
                             "PDF -> TEXT / TXT"
                           any other text gives "Invalid Ripper Mode!"
-  --zoom "TEXT"           zoom ratio for the source PDF, such as "150%"; without
-                          it no zoom is passed
+  --zoom "TEXT"           zoom ratio for the source PDF, such as "150%" (it must
+                          hold "%" and be more than 0%); without it no zoom is passed
   --owner-password TEXT   owner password; either password turns on
   --user-password TEXT    "Authorization required"
   --open                  answer Yes to "Do you want to view the result ?" and open
                           the result; without it the answer is No
   --folder DIR            convert every PDF file of a folder (any case of ".pdf");
                           FILE is then ignored. DIR may end in a mask, as "/pdfs/*.PDF"
+  --timeout SECONDS       stop a converter that works longer than this on one
+                          document and report the document as timed out
+                          (default 600; 0 for no limit)
   --help                  show this text
 
-Ctrl-C acts as the Cancel button: the converters of the run are stopped and
-"Canceled by user!" is printed.
+Ctrl-C, SIGTERM and SIGHUP act as the Cancel button: the converters of the
+run are stopped, "Canceled by user!" is printed and quarlex exits.
+
+Output appears under its final name only once it is complete; a failed or
+canceled conversion leaves an earlier file of that name untouched. A failure
+names the output that was not written and why, in the converter's own last
+words when it gave any ("Incorrect password", "timed out"); a folder's
+failures are listed one per line as "NAME.pdf: why".
 
 Exit status: 0 when every output file was written, 1 when a check of the
 request failed, 2 when a conversion failed or was canceled.
 The converters are taken from $windir/system32 when windir is set, else
 from the system32 folder beside the program.
 )help";
-
-int signalPipe[2] = {-1, -1};
-
-void onInterrupt(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
-}
 
 int exitStatus(convert::ConversionDriver::Outcome outcome)
 {
@@ -109,10 +108,16 @@ int ConsoleCommand::run(int argc, char** argv)
     const QCommandLineOption zoom(QStringLiteral("zoom"), {}, QStringLiteral("TEXT"));
     const QCommandLineOption owner(QStringLiteral("owner-password"), {}, QStringLiteral("TEXT"));
     const QCommandLineOption user(QStringLiteral("user-password"), {}, QStringLiteral("TEXT"));
-    parser.addOptions({convertOption, helpOption, openOption, folder, dest, mode, zoom, owner, user});
-    if (!parser.parse(application.arguments()) || parser.positionalArguments().size() > 1) {
-        const QString error = parser.errorText().isEmpty() ? QStringLiteral("more than one FILE given")
-                                                           : parser.errorText();
+    const QCommandLineOption timeout(QStringLiteral("timeout"), {}, QStringLiteral("SECONDS"),
+                                     QString::number(convert::ConversionRequest::DefaultTimeLimit.count() / 1000));
+    parser.addOptions({convertOption, helpOption, openOption, folder, dest, mode, zoom, owner, user, timeout});
+    bool parsed = parser.parse(application.arguments());
+    bool secondsRead = false;
+    const int seconds = parser.value(timeout).toInt(&secondsRead);
+    if (!parsed || parser.positionalArguments().size() > 1 || !secondsRead || seconds < 0) {
+        const QString error = !parser.errorText().isEmpty()        ? parser.errorText()
+            : parser.positionalArguments().size() > 1              ? QStringLiteral("more than one FILE given")
+                                                                   : QStringLiteral("--timeout takes a whole number of seconds, 0 or more");
         std::fprintf(stderr, "quarlex: %s\nTry 'quarlex --help'.\n", error.toLocal8Bit().constData());
         return RequestRejected;
     }
@@ -131,6 +136,7 @@ int ConsoleCommand::run(int argc, char** argv)
     request.options.userPassword = parser.value(user);
     request.options.zoomEnabled = parser.isSet(zoom);
     request.options.zoomText = parser.value(zoom);
+    request.timeLimit = std::chrono::seconds(seconds);
 
     ConsoleFrontEnd frontEnd(parser.isSet(openOption));
     // Each document goes into the conversion history; a history that cannot
@@ -141,18 +147,9 @@ int ConsoleCommand::run(int argc, char** argv)
     convert::ConversionDriver driver(frontEnd);
     driver.setRecorder(&history);
 
-    // Ctrl-C arrives as a signal; the handler only writes to a socket, and
-    // the event loop that runs inside every wait turns it into Cancel.
-    ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe);
-    QSocketNotifier interrupt(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&interrupt, &QSocketNotifier::activated, [&] {
-        char byte;
-        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
-        driver.cancel();
-    });
-    struct sigaction action = {};
-    action.sa_handler = onInterrupt;
-    ::sigaction(SIGINT, &action, nullptr);
+    // The run returns once canceled, and the program exits after it.
+    runtime::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &runtime::StopSignals::received, &driver, &convert::ConversionDriver::cancel);
 
     int status;
     try {
@@ -161,9 +158,6 @@ int ConsoleCommand::run(int argc, char** argv)
         frontEnd.showMessage(error.message());
         status = exitStatus(driver.outcome());
     }
-    ::signal(SIGINT, SIG_DFL);
-    ::close(signalPipe[0]);
-    ::close(signalPipe[1]);
     return status;
 }
 

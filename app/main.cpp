@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
+#include "runtime/StopSignals.h"
 
 #include <QDir>
 
@@ -41,5 +42,12 @@ int main(int argc, char** argv)
         }
     }
     form.show();
+    // A polite kill or a closed terminal cancels the run (its converters
+    // stop with it) before the program ends.
+    runtime::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &runtime::StopSignals::received, &form, [&form] {
+        form.driver().cancel();
+        QCoreApplication::quit();
+    });
     return application.exec();
 }

@@ -9,7 +9,7 @@ namespace convert {
 QString BaseName(const QString& source, const QString& delimiter)
 {
     const QString name = source.mid(source.lastIndexOf(delimiter) + 1);
-    return name.left(qMax<qsizetype>(0, name.size() - 4));
+    return name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name.chopped(4) : name;
 }
 
 QString OutputPath(const QString& destination, const QString& baseName, const QString& extension,
@@ -29,21 +29,30 @@ QString SystemProgramPath(const QString& windir, const QString& program, const Q
     return windir + delimiter + QStringLiteral("system32") + delimiter + program;
 }
 
-QString HtmlConverterParameters(const CommandLineInput& input, const QString& delimiter)
+namespace {
+
+// Passwords go in front of what is built so far, user password first.
+void prependPasswords(QString& text, const RipOptions& options)
 {
-    const QString base = BaseName(input.source, delimiter);
-    QString text = QStringLiteral("-q -noframes -nomerge ") + runtime::QuotePath(input.source)
-        + u' ' + runtime::QuotePath(OutputPath(input.destination, base, QStringLiteral(".html"), delimiter));
-    // Each optional piece goes in front of what is built so far.
-    if (LeavesImagesOut(input.ripMode))
-        text.prepend(QStringLiteral("-i "));
-    const RipOptions& options = input.options;
     if (options.authorizationRequired && !options.ownerPassword.isEmpty())
         text.prepend(QStringLiteral("-opw ") + runtime::QuoteArgument(options.ownerPassword) + u' ');
     if (options.authorizationRequired && !options.userPassword.isEmpty())
         text.prepend(QStringLiteral("-upw ") + runtime::QuoteArgument(options.userPassword) + u' ');
-    if (options.zoomEnabled)
-        text.prepend(QStringLiteral("-zoom ") + ZoomFactor(options.zoomText) + u' ');
+}
+
+} // namespace
+
+QString HtmlConverterParameters(const CommandLineInput& input, const QString& delimiter)
+{
+    const QString base = BaseName(input.source, delimiter);
+    QString text = QStringLiteral("-noframes -nomerge ") + runtime::QuotePath(input.source)
+        + u' ' + runtime::QuotePath(OutputPath(input.destination, base, QStringLiteral(".html"), delimiter));
+    // Each optional piece goes in front of what is built so far.
+    if (LeavesImagesOut(input.ripMode))
+        text.prepend(QStringLiteral("-i "));
+    prependPasswords(text, input.options);
+    if (input.options.zoomEnabled)
+        text.prepend(QStringLiteral("-zoom ") + ZoomFactor(input.options.zoomText) + u' ');
     return text;
 }
 
@@ -51,9 +60,10 @@ QString TextConverterCommandLine(const QString& windir, const CommandLineInput& 
                                  const QString& delimiter)
 {
     const QString base = BaseName(input.source, delimiter);
-    return SystemProgramPath(windir, TextConverterName, delimiter) + u' '
-        + runtime::QuotePath(input.source) + u' '
+    QString parameters = runtime::QuotePath(input.source) + u' '
         + runtime::QuotePath(OutputPath(input.destination, base, QStringLiteral(".txt"), delimiter));
+    prependPasswords(parameters, input.options);
+    return runtime::QuotePath(SystemProgramPath(windir, TextConverterName, delimiter)) + u' ' + parameters;
 }
 
 } // namespace convert

@@ -15,8 +15,9 @@ struct CommandLineInput {
     RipOptions options;
 };
 
-// The source's file name (after the last delimiter) without its last four
-// characters, whatever they are.
+// The source's file name (after the last delimiter) without its ".pdf" in
+// any letter case; any other name is kept whole, so "ab" does not become a
+// hidden ".txt" and "a.doc" does not lose its own extension.
 QString BaseName(const QString& source, const QString& delimiter);
 
 // D + delimiter + B + extension (".html", ".txt", ".rtf").
@@ -32,15 +33,19 @@ QString QuotedOutputPath(const QString& destination, const QString& baseName,
 QString SystemProgramPath(const QString& windir, const QString& program, const QString& delimiter);
 
 // The HTML converter's parameter text, read left to right: zoom, user
-// password, owner password, "-i ", then "-q -noframes -nomerge" and the two
-// quoted paths. Each password is quoted by the command-line rules so it
+// password, owner password, "-i ", then "-noframes -nomerge" and the two
+// quoted paths. No "-q": it would silence the complaints ("Incorrect
+// password") a failure message must repeat. Each password is quoted by the command-line rules so it
 // arrives as one argument (a password without blanks or quotes keeps its
 // text). A zoom text that is not a number raises the runtime's error, in
 // every mode.
 QString HtmlConverterParameters(const CommandLineInput& input, const QString& delimiter);
 
-// The text converter's whole command line: its program path (unquoted), a
-// blank, the quoted source and the quoted ".txt" output.
+// The text converter's whole command line: its quoted program path (a
+// folder with a blank must not make another program run), the passwords
+// as the HTML converter gets them (an encrypted document converts in every
+// mode the window offers them for), the quoted source and the quoted ".txt"
+// output.
 QString TextConverterCommandLine(const QString& windir, const CommandLineInput& input,
                                  const QString& delimiter);
 

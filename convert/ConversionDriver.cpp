@@ -1,33 +1,32 @@
 #include "convert/ConversionDriver.h"
 
+#include "convert/CommandLines.h"
 #include "convert/ConversionFrontEnd.h"
 #include "convert/ConversionRecorder.h"
+#include "convert/ConversionRun.h"
 #include "convert/Messages.h"
+#include "convert/PrivateFolder.h"
 #include "convert/RipMode.h"
-#include "convert/RtfStep.h"
+#include "convert/Zoom.h"
 #include "runtime/Application.h"
-#include "runtime/ChildProcess.h"
 #include "runtime/Environment.h"
 #include "runtime/EventWait.h"
-#include "runtime/RuntimeError.h"
-#include "runtime/Shell.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <utility>
+#include <algorithm>
+#include <limits>
 
 namespace convert {
-
-bool ConversionDriver::written(const QString& path)
-{
-    return QFileInfo(path).size() > 0;
-}
 
 ConversionDriver::ConversionDriver(ConversionFrontEnd& frontEnd, QObject* parent)
     : QObject(parent)
     , m_frontEnd(frontEnd)
 {
+    // Word-processor profiles of a QUARLEX that was killed outright.
+    static const bool swept = (PrivateFolder::removeLeftovers(QDir::tempPath(), ProfileFolderPrefix), true);
+    Q_UNUSED(swept);
 }
 
 ConversionDriver::Outcome ConversionDriver::start(const ConversionRequest& request)
@@ -42,13 +41,34 @@ ConversionDriver::Outcome ConversionDriver::start(const ConversionRequest& reque
         m_frontEnd.showMessage(NoDestinationMessage);
         return m_outcome;
     }
-    if (!request.sourceFolder.isEmpty())
-        return m_outcome = runBatch(request, mode);
-    if (request.sourceFile.isEmpty()) {
+    const bool batch = !request.sourceFolder.isEmpty();
+    if (!batch && request.sourceFile.isEmpty()) {
         m_frontEnd.showMessage(NoSourceFileMessage);
         return m_outcome;
     }
-    return m_outcome = runSingleFile(request, mode);
+    if (!zoomAccepted(request.options))
+        return m_outcome;
+    // Resolved now: the batch makes the source folder the working directory.
+    const QString destination = QDir::cleanPath(QDir::current().absoluteFilePath(request.destination));
+    PrivateFolder::removeLeftovers(destination, StagingFolderPrefix);
+    return m_outcome = batch ? runBatch(request, mode, destination) : runSingleFile(request, mode, destination);
+}
+
+bool ConversionDriver::zoomAccepted(const RipOptions& options)
+{
+    if (!options.zoomEnabled)
+        return true;
+    // The window's field makes the same check when it is left; a scripted
+    // request never left a field.
+    if (!HasPercentageSymbol(options.zoomText)) {
+        m_frontEnd.showMessage(NoPercentageMessage);
+        return false;
+    }
+    if (ZoomPercent(options.zoomText) <= 0) {
+        m_frontEnd.showMessage(ZoomNotPositiveMessage);
+        return false;
+    }
+    return true;
 }
 
 void ConversionDriver::cancel()
@@ -57,143 +77,88 @@ void ConversionDriver::cancel()
         return;
     runtime::Application::processMessages();
     m_runState = 0;
-    runtime::ChildProcess::stopAll();
+    // Every wait of a run hears it, and the run stops its own converters.
     emit canceled();
     runtime::Application::processMessages();
 }
 
-CommandLineInput ConversionDriver::commandLineInput(const ConversionRequest& request, int mode,
-                                                    const QString& source) const
+std::unique_ptr<DocumentJob> ConversionDriver::makeJob(const ConversionRequest& request, int mode,
+                                                       const QString& source, const QString& destination) const
 {
-    CommandLineInput input;
-    input.ripMode = mode;
-    input.source = source;
-    // The converter writes image references relative to the path it is
-    // handed; through a relative destination they would not show.
-    input.destination = QDir::isRelativePath(request.destination)
-        ? QDir::currentPath() + runtime::PathDelimiter + request.destination
-        : request.destination;
-    input.options = request.options;
-    return input;
+    DocumentJob::Setup setup;
+    setup.mode = mode;
+    setup.source = QFileInfo(source).absoluteFilePath();
+    setup.destination = destination;
+    setup.options = request.options;
+    setup.windir = runtime::WindowsDirectory();
+    setup.timeLimitMs = int(std::clamp<qint64>(request.timeLimit.count(), 0, std::numeric_limits<int>::max()));
+    setup.record.startedAt = QDateTime::currentDateTime();
+    setup.record.sourcePath = setup.source;
+    setup.record.ripModeText = request.ripModeText;
+    setup.record.destinationFolder = destination;
+    auto job = std::make_unique<DocumentJob>(setup);
+    job->setObjectName(QFileInfo(source).fileName());
+    return job;
 }
 
-DocumentRecord ConversionDriver::beginRecord(const ConversionRequest& request, const QString& source,
-                                             const QString& outputPath) const
-{
-    DocumentRecord record;
-    record.startedAt = QDateTime::currentDateTime();
-    record.sourcePath = QFileInfo(source).absoluteFilePath();
-    record.ripModeText = request.ripModeText;
-    record.destinationFolder = commandLineInput(request, NoRipMode, source).destination;
-    record.outputPath = outputPath;
-    return record;
-}
-
-void ConversionDriver::report(DocumentRecord record, DocumentRecord::Outcome outcome, const QString& reason)
+void ConversionDriver::report(const DocumentJob& job)
 {
     if (!m_recorder)
         return;
-    record.outcome = outcome;
-    record.reason = reason;
+    DocumentRecord record = job.setup().record;
+    record.outputPath = job.outputPath();
+    record.outcome = job.state() == DocumentJob::State::Converted ? DocumentRecord::Outcome::Converted
+        : job.state() == DocumentJob::State::Canceled             ? DocumentRecord::Outcome::Canceled
+                                                                  : DocumentRecord::Outcome::Failed;
+    record.reason = job.reason();
     record.durationMs = record.startedAt.msecsTo(QDateTime::currentDateTime());
     m_recorder->documentFinished(record);
 }
 
-void ConversionDriver::reportSingle(DocumentRecord::Outcome outcome, const QString& reason)
+bool ConversionDriver::waitFor(ConversionRun& run, bool last, const std::function<bool()>& done)
 {
-    if (m_single)
-        report(*std::exchange(m_single, std::nullopt), outcome, reason);
-}
-
-ConversionDriver::Outcome ConversionDriver::runSingleFile(const ConversionRequest& request, int mode)
-{
-    const QString& delimiter = runtime::PathDelimiter;
-    const CommandLineInput input = commandLineInput(request, mode, request.sourceFile);
-    // An unusable zoom rejects the request before any document is begun.
-    HtmlConverterParameters(input, delimiter);
-    const QString extension = mode == PlainText ? QStringLiteral(".txt")
-        : MakesRtf(mode)                        ? QStringLiteral(".rtf")
-                                                : QStringLiteral(".html");
-    // A second Start inside this run's waits runs a single file of its own.
-    const auto outer = std::exchange(
-        m_single, beginRecord(request, request.sourceFile,
-                              OutputPath(input.destination, BaseName(input.source, delimiter), extension,
-                                         delimiter)));
-    Outcome outcome = Outcome::Failed;
-    try {
-        outcome = runSingleFileSteps(request, mode);
-    } catch (const runtime::RuntimeError& error) {
-        reportSingle(DocumentRecord::Outcome::Failed, error.message());
-        m_single = outer;
-        throw;
-    }
-    m_single = outer;
-    return outcome;
-}
-
-ConversionDriver::Outcome ConversionDriver::runSingleFileSteps(const ConversionRequest& request, int mode)
-{
-    const QString& delimiter = runtime::PathDelimiter;
-    m_runState = Running;
-    const CommandLineInput input = commandLineInput(request, mode, request.sourceFile);
-    const QString parameters = HtmlConverterParameters(input, delimiter);
-    const QString base = BaseName(input.source, delimiter);
-    const QString windir = runtime::WindowsDirectory();
-    m_outcome = Outcome::Failed;
-
-    const auto output = [&](const char* extension) {
-        return OutputPath(input.destination, base, QLatin1String(extension), delimiter);
-    };
-    const auto quoted = [&](const char* extension) {
-        return QuotedOutputPath(input.destination, base, QLatin1String(extension), delimiter);
-    };
-
-    if (mode == PlainText) {
-        runtime::RunHiddenProcess(TextConverterCommandLine(windir, input, delimiter), true);
-        if (m_runState != Running)
-            return canceledRun();
-        return finish(output(".txt"), quoted(".txt"), true);
-    }
-
-    const QPointer<runtime::ChildProcess> converter = runtime::StartHiddenProgram(
-        SystemProgramPath(windir, HtmlConverterName, delimiter), parameters);
-    // The HTML is only ready once its converter has ended: before that it
-    // may still be half written.
-    if (!waitFor(converter))
-        return canceledRun();
-    if (!MakesRtf(mode))
-        return finish(output(".html"), quoted(".html"), false);
-
-    if (!written(output(".html")))
-        return fail(output(".html"));
-    const QString error = SaveHtmlAsRtf(output(".html"), quoted(".rtf"));
-    if (m_runState != Running)
-        return canceledRun();
-    if (!error.isEmpty())
-        return fail(output(".rtf"), error);
-    return finish(output(".rtf"), quoted(".rtf"), true);
-}
-
-bool ConversionDriver::waitFor(const QPointer<runtime::ChildProcess>& child)
-{
-    runtime::EventWait until([&] { return !child || child->hasEnded() || m_runState != Running; });
-    if (child)
-        until.wakeOn(child.data(), &runtime::ChildProcess::ended);
+    // The condition advances the run: each wake-up hands ready HTML files
+    // to the word processor and reports the documents that finished.
+    runtime::EventWait until([&] {
+        run.advance(last);
+        return m_runState != Running || done();
+    });
+    until.wakeOn(&run, &ConversionRun::progressed);
     until.wakeOn(this, &ConversionDriver::canceled);
     until.run();
-    return m_runState == Running;
+    if (m_runState == Running)
+        return true;
+    run.cancel();
+    return false;
 }
 
-ConversionDriver::Outcome ConversionDriver::finish(const QString& outputPath, const QString& quotedPath,
-                                                   bool doneStatus)
+ConversionDriver::Outcome ConversionDriver::runSingleFile(const ConversionRequest& request, int mode,
+                                                          const QString& destination)
 {
-    if (!written(outputPath))
-        return fail(outputPath);
-    reportSingle(DocumentRecord::Outcome::Converted);
+    m_runState = Running;
+    DocumentJob::State state = DocumentJob::State::Waiting;
+    QString reason;
+    QString output;
+    ConversionRun run(1, [&](DocumentJob& job) {
+        state = job.state();
+        reason = job.reason();
+        output = job.outputPath();
+        report(job);
+    });
+    run.add(makeJob(request, mode, request.sourceFile, destination));
+    if (!waitFor(run, true, [&] { return run.allFinished(); }))
+        return canceledRun();
+    if (state != DocumentJob::State::Converted)
+        return fail(output, reason);
+    return finish(output, mode != HtmlWithImages && mode != HtmlWithoutImages);
+}
+
+ConversionDriver::Outcome ConversionDriver::finish(const QString& outputPath, bool doneStatus)
+{
     m_frontEnd.setDocumentProgress(100);
     m_frontEnd.setBatchProgress(100);
     if (m_frontEnd.askToViewResult()) {
-        m_frontEnd.openResult(quotedPath);
+        m_frontEnd.openResult(u'"' + outputPath + u'"');
         if (doneStatus)
             m_frontEnd.setStatus(DoneStatus);
     }
@@ -202,14 +167,12 @@ ConversionDriver::Outcome ConversionDriver::finish(const QString& outputPath, co
 
 ConversionDriver::Outcome ConversionDriver::fail(const QString& outputPath, const QString& reason)
 {
-    reportSingle(DocumentRecord::Outcome::Failed, reason.isEmpty() ? NotWrittenReason : reason);
     m_frontEnd.showMessage(ConversionFailedMessage(outputPath, reason));
     return Outcome::Failed;
 }
 
 ConversionDriver::Outcome ConversionDriver::canceledRun()
 {
-    reportSingle(DocumentRecord::Outcome::Canceled);
     m_frontEnd.showMessage(CanceledMessage);
     return Outcome::Canceled;
 }

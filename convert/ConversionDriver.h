@@ -1,22 +1,18 @@
 #pragma once
 
-#include "convert/CommandLines.h"
 #include "convert/ConversionRequest.h"
 #include "convert/DocumentRecord.h"
 
 #include <QObject>
-#include <QPointer>
 
-#include <optional>
-
-namespace runtime {
-class ChildProcess;
-}
+#include <functional>
 
 namespace convert {
 
 class ConversionFrontEnd;
 class ConversionRecorder;
+class ConversionRun;
+class DocumentJob;
 
 // The conversion driver behind the Start and Cancel buttons. It checks the
 // request in a fixed order, then runs the single-file road (or hands a
@@ -34,13 +30,13 @@ public:
     explicit ConversionDriver(ConversionFrontEnd& frontEnd, QObject* parent = nullptr);
 
     // Start: reads the request, checks it and runs it. Errors no step catches
-    // (an unusable zoom text, a word processor that cannot be created)
+    // (an unusable zoom text, a source folder that cannot be entered)
     // propagate to the caller; outcome() then tells how far the run got.
     Outcome start(const ConversionRequest& request);
 
     // Cancel: while a run may go on, ends every wait of it, stops the
-    // programs it started (their whole process groups) and makes it show
-    // "Canceled by user!". Does nothing otherwise.
+    // programs it started (their whole process groups, nobody else's) and
+    // makes it show "Canceled by user!". Does nothing otherwise.
     void cancel();
 
     // Hears of each document a run finished with; none by default. The
@@ -54,37 +50,26 @@ signals:
     void canceled();
 
 private:
-    // A converter's run counts only when it left a file that is not empty:
-    // the converters exit 0 in several failures.
-    static bool written(const QString& path);
+    // The checks of the zoom field every front end shares; false when a
+    // message was shown.
+    bool zoomAccepted(const RipOptions& options);
+    Outcome runSingleFile(const ConversionRequest& request, int mode, const QString& destination);
     // Batch work: every PDF file of the source folder with the same mode,
     // options and destination (BatchRun.cpp).
-    Outcome runBatch(const ConversionRequest& request, int mode);
-    struct PendingConverter;
-    bool waitForFreeSlot(QList<PendingConverter>& running, int limit);
-    void reportCanceled(QList<PendingConverter>& running);
-    bool collectFinished(QList<PendingConverter>& running, QStringList& failed, int& written);
+    Outcome runBatch(const ConversionRequest& request, int mode, const QString& destination);
+    std::unique_ptr<DocumentJob> makeJob(const ConversionRequest& request, int mode, const QString& source,
+                                         const QString& destination) const;
+    // Runs the event loop until `done` holds after the run advanced, or
+    // Cancel; false when Cancel ended the wait.
+    bool waitFor(ConversionRun& run, bool last, const std::function<bool()>& done);
+    void report(const DocumentJob& job);
 
-    Outcome runSingleFile(const ConversionRequest& request, int mode);
-    Outcome runSingleFileSteps(const ConversionRequest& request, int mode);
-    void reportSingle(DocumentRecord::Outcome outcome, const QString& reason = {});
-    Outcome finish(const QString& outputPath, const QString& quotedPath, bool doneStatus);
-    Outcome fail(const QString& outputPath, const QString& reason = {});
+    Outcome finish(const QString& outputPath, bool doneStatus);
+    Outcome fail(const QString& outputPath, const QString& reason);
     Outcome canceledRun();
-    // Waits for a child while the event loop runs; false when Cancel ended it.
-    bool waitFor(const QPointer<runtime::ChildProcess>& child);
-    CommandLineInput commandLineInput(const ConversionRequest& request, int mode,
-                                      const QString& source) const;
-
-    // A record for one document begun now; report() completes and sends it.
-    DocumentRecord beginRecord(const ConversionRequest& request, const QString& source,
-                               const QString& outputPath) const;
-    void report(DocumentRecord record, DocumentRecord::Outcome outcome, const QString& reason = {});
 
     ConversionFrontEnd& m_frontEnd;
     ConversionRecorder* m_recorder = nullptr;
-    // The single-file run's document until it is reported.
-    std::optional<DocumentRecord> m_single;
     int m_runState = 0;
     Outcome m_outcome = Outcome::Rejected;
 };

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 namespace convert {
 
 // What the user asked for, read from the window's controls (or the command
@@ -14,6 +16,11 @@ struct ConversionRequest {
     QString sourceFolder;
     QString destination;
     RipOptions options;
+    // Each converter's time limit per document; 0 for none. Ten minutes
+    // convert any sane document, and a hung converter must not block a
+    // scripted run for ever.
+    static constexpr std::chrono::milliseconds DefaultTimeLimit = std::chrono::minutes(10);
+    std::chrono::milliseconds timeLimit = DefaultTimeLimit;
 };
 
 } // namespace convert

@@ -4,6 +4,7 @@
 #include <QList>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -15,31 +16,47 @@ QList<ChildProcess*>& live()
     static QList<ChildProcess*> children;
     return children;
 }
+
+// Enough for the last lines of a converter's complaint; a child that
+// prints without end must not grow the program's memory.
+constexpr qsizetype ErrorTailBytes = 4096;
 } // namespace
 
 // Children still running when the application object goes are stopped and
 // reaped with it, as its QObject children.
-ChildProcess::ChildProcess(qint64 memoryLimit)
+ChildProcess::ChildProcess(const Options& options)
     : QProcess(QCoreApplication::instance())
-    , m_memoryLimit(memoryLimit)
+    , m_options(options)
 {
-    // A converter's chatter would mix with the program's own messages;
-    // success is judged by the output file, not by what it prints.
+    // A converter's chatter would mix with the program's own messages; only
+    // its complaints are kept, to say why it failed.
     setStandardOutputFile(QProcess::nullDevice());
-    setStandardErrorFile(QProcess::nullDevice());
     setStandardInputFile(QProcess::nullDevice());
+    if (!options.workingDirectory.isEmpty())
+        setWorkingDirectory(options.workingDirectory);
     // Runs in the child between fork and exec: only async-signal-safe calls.
-    setChildProcessModifier([limit = m_memoryLimit] {
+    setChildProcessModifier([limit = options.memoryLimit, parent = ::getpid()] {
         ::setpgid(0, 0);
+        // The kernel kills the child when QUARLEX dies, however it dies; if
+        // QUARLEX died before this line, nobody is left to wait for it.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
         if (limit > 0) {
             const rlimit value{rlim_t(limit), rlim_t(limit)};
             ::setrlimit(RLIMIT_AS, &value);
         }
     });
+    connect(this, &QProcess::readyReadStandardError, this, &ChildProcess::keepErrorOutput);
     connect(this, &QProcess::finished, this, &ChildProcess::markEnded);
     connect(this, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             markEnded();
+    });
+    m_timeLimit.setSingleShot(true);
+    connect(&m_timeLimit, &QTimer::timeout, this, [this] {
+        m_timedOut = true;
+        stopGroup();
     });
 }
 
@@ -54,19 +71,44 @@ ChildProcess::~ChildProcess()
 }
 
 QPointer<ChildProcess> ChildProcess::launch(const QString& program, const QStringList& arguments,
-                                            qint64 memoryLimit)
+                                            const Options& options)
 {
-    auto* child = new ChildProcess(memoryLimit);
+    auto* child = new ChildProcess(options);
     live().append(child);
     child->start(program, arguments);
+    if (options.timeLimitMs > 0 && !child->m_ended)
+        child->m_timeLimit.start(options.timeLimitMs);
     return child;
+}
+
+QPointer<ChildProcess> ChildProcess::launch(const QString& program, const QStringList& arguments,
+                                            qint64 memoryLimit)
+{
+    Options options;
+    options.memoryLimit = memoryLimit;
+    return launch(program, arguments, options);
+}
+
+bool ChildProcess::succeeded() const
+{
+    return m_ended && !m_timedOut && error() != QProcess::FailedToStart && exitStatus() == QProcess::NormalExit
+        && exitCode() == 0;
+}
+
+void ChildProcess::keepErrorOutput()
+{
+    m_errorTail += readAllStandardError();
+    if (m_errorTail.size() > ErrorTailBytes)
+        m_errorTail.remove(0, m_errorTail.size() - ErrorTailBytes);
 }
 
 void ChildProcess::markEnded()
 {
     if (m_ended)
         return;
+    keepErrorOutput();
     m_ended = true;
+    m_timeLimit.stop();
     live().removeOne(this);
     emit ended();
     deleteLater();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeWord.h"
+#include "FakeWordProcessor.h"
 #include "app/FormComponents.h"
 #include "app/TForm1.h"
 #include "common/FakePrograms.h"
@@ -42,7 +42,7 @@ protected:
     void clickCancel() { QTest::mouseClick(form.suiButton3, Qt::LeftButton); }
 
     FakePrograms fakes;
-    FakeWordRegistration word;
+    FakeWordProcessor word;
     MessageResponder boxes;
     FileDialogResponder dialogs;
     PrivateQtSettings settings; // the window reads and writes its remembered choices

@@ -154,7 +154,6 @@ TEST_F(WindowTest, OneFileInEveryModeFromTheControlsToTheProgressBars)
         SCOPED_TRACE(mode);
         QFile::remove(fakes.path(QStringLiteral("log")));
         boxes.clear();
-        FakeWord::calls.clear();
         form.suiComboBox1->setText(RipModeText(mode));
         clickStart();
 
@@ -164,16 +163,16 @@ TEST_F(WindowTest, OneFileInEveryModeFromTheControlsToTheProgressBars)
         EXPECT_EQ(form.PB1->position(), 100);
         EXPECT_EQ(form.PB2->position(), 100);
         EXPECT_TRUE(form.Label10->caption().isEmpty()); // "Done." only after opening a result
-        ASSERT_EQ(fakes.runs().size(), 1);
+        // The RTF modes run the word processor after the HTML converter.
+        ASSERT_EQ(fakes.runs().size() > 1, MakesRtf(mode));
         const QStringList args = fakes.runs()[0].arguments;
         if (mode == 5) {
-            EXPECT_EQ(args, QStringList({source, destination + "/Report.txt"}));
+            EXPECT_EQ(args, QStringList({"-upw", "user pass", source, "./Report.txt"}));
         } else {
             EXPECT_EQ(args.mid(0, 4), QStringList({"-zoom", "1.5", "-upw", "user pass"}));
             EXPECT_EQ(args.contains("-i"), LeavesImagesOut(mode));
-            EXPECT_EQ(args.last(), destination + "/Report.html");
+            EXPECT_EQ(args.last(), "./Report.html");
         }
-        EXPECT_EQ(FakeWord::calls.isEmpty(), !MakesRtf(mode));
         EXPECT_TRUE(QFile::exists(destination + "/Report" + final));
         EXPECT_TRUE(form.suiButton1->isEnabled());
     }

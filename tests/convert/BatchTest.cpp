@@ -1,7 +1,8 @@
-#include "FakeWord.h"
+#include "FakeWordProcessor.h"
 #include "RecordingFrontEnd.h"
 #include "RecordingRecorder.h"
 #include "common/FakePrograms.h"
+#include "common/QStringPrinter.h"
 #include "common/ProgressHistory.h"
 #include "common/WaitUntil.h"
 #include "convert/ConversionDriver.h"
@@ -18,6 +19,19 @@ using namespace convert;
 using Outcome = ConversionDriver::Outcome;
 
 namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeStale(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("earlier run\n");
+}
 
 using HistoryFrontEnd = ProgressHistory<RecordingFrontEnd>;
 
@@ -41,7 +55,7 @@ protected:
     }
 
     FakePrograms fakes;
-    FakeWordRegistration word;
+    FakeWordProcessor word;
     HistoryFrontEnd ui;
     ConversionDriver driver{ui};
     QString destination = fakes.makeFolder(QStringLiteral("out"));
@@ -65,11 +79,13 @@ TEST_F(BatchTest, ThreeDocumentsOfTextInOrderWithProgressSummaryAndDone)
     EXPECT_EQ(ui.prompts, 0); // a batch never offers to open a result
     for (const char* out : {"/A.txt", "/b.txt", "/c.txt"})
         EXPECT_TRUE(QFile::exists(destination + out)) << out;
-    // Each converter got the bare name, resolved in the source folder.
-    const auto runs = fakes.runs();
-    ASSERT_EQ(runs.size(), 3);
-    EXPECT_EQ(runs[0].arguments.first(), QStringLiteral("A.pdf"));
-    EXPECT_EQ(QDir(runs[0].workingDirectory), QDir(folder));
+    // Each converter got the document's whole path: it works in a private
+    // folder beside the destination.
+    QStringList sources;
+    for (const auto& run : fakes.runs())
+        sources << run.arguments.first();
+    sources.sort();
+    EXPECT_EQ(sources, QStringList({folder + "/A.pdf", folder + "/b.pdf", folder + "/c.PDF"}));
     EXPECT_EQ(QDir(QDir::currentPath()), QDir(folder)); // stays the working directory
     // Document progress runs through its three bands and ends at 100.
     ASSERT_EQ(ui.documentSteps.size(), 10);
@@ -105,25 +121,79 @@ TEST_F(BatchTest, SummaryCountsOnlyWrittenDocumentsAndNamesTheFailures)
     QStringList records = recorder.summary();
     records.sort();
     EXPECT_EQ(records, (QStringList{"one.pdf failed " + NotWrittenReason, "two.pdf failed " + NotWrittenReason}));
-    EXPECT_EQ(recorder.records[0].sourcePath.section('/', 0, -2), QDir(folder).canonicalPath());
-    ASSERT_EQ(ui.messages.size(), 2);
-    EXPECT_EQ(ui.messages[0], QStringLiteral("Task complete! 0 PDF files have been ripped and converted."));
-    EXPECT_TRUE(ui.messages[1].contains("one.pdf") && ui.messages[1].contains("two.pdf"));
+    EXPECT_EQ(recorder.records[0].sourcePath, folder + "/" + recorder.records[0].sourcePath.section('/', -1));
+    EXPECT_EQ(ui.messages, QStringList({"Task complete! 0 PDF files have been ripped and converted.",
+                                        BatchFailuresMessage({"one.pdf: " + NotWrittenReason,
+                                                              "two.pdf: " + NotWrittenReason})}));
     EXPECT_EQ(ui.status, QStringLiteral("Done."));
 }
 
-TEST_F(BatchTest, HtmlModesRunNoMoreConvertersAtOnceThanTheMachineHasCores)
+TEST_F(BatchTest, OnlyThisRunsCompleteOutputCountsAndFailuresSayWhy)
 {
-    fakes.countConcurrency();
-    const QString folder = folderWith({"1.pdf", "2.pdf", "3.pdf", "4.pdf", "5.pdf", "6.pdf"});
-    EXPECT_EQ(driver.start(request(2, folder + "/*.PDF")), Outcome::Converted);
+    // x.pdf and x.PDF write the same x.txt; the locked one fails and must
+    // neither count nor spoil the other's output. "-dash.pdf" must not
+    // pass for an option, "ab" keeps its whole name.
+    writeStale(destination + "/x.txt");
+    const QString folder = folderWith({"x.pdf", "-dash.pdf", "ab"});
+    QFile locked(folder + "/x.PDF");
+    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+    locked.write("locked");
+    locked.close();
+    EXPECT_EQ(driver.start(request(PlainText, folder + "/*")), Outcome::Failed);
+    EXPECT_EQ(ui.messages.value(0), "Task complete! 3 PDF files have been ripped and converted.");
+    EXPECT_EQ(ui.messages.value(1), BatchFailuresMessage({"x.PDF: Incorrect password"}));
+    QDir out(destination);
+    EXPECT_EQ(out.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+              QStringList({"-dash.txt", "ab.txt", "x.txt"}));
+    EXPECT_EQ(contents(destination + "/x.txt"), "converted\n");
+}
 
-    const FakePrograms::Concurrency seen = fakes.concurrency();
-    EXPECT_EQ(seen.runs, 6);
-    EXPECT_LE(seen.peak, std::max(1, QThread::idealThreadCount()));
-    // The summary came after every converter had written its output.
-    EXPECT_EQ(ui.messages, QStringList{"Task complete! 6 PDF files have been ripped and converted."});
-    EXPECT_EQ(QDir(destination).entryList({"*.html"}, QDir::Files).size(), 6);
+TEST_F(BatchTest, RelativeDestinationIsTheOneBelowTheFolderStartWasPressedIn)
+{
+    const QString folder = folderWith({"a.pdf"});
+    QDir::setCurrent(fakes.windir());
+    auto r = request(PlainText, folder + "/*.PDF");
+    r.destination = "out";
+    EXPECT_EQ(driver.start(r), Outcome::Converted);
+    EXPECT_EQ(contents(destination + "/a.txt"), "converted\n");
+}
+
+TEST_F(BatchTest, RtfModesShareFewWordProcessorCallsWithResultsPerDocument)
+{
+    // Same-named documents cannot share a call: LibreOffice names its
+    // output after the input.
+    const QString folder = folderWith({"a.pdf", "b.pdf", "noword.pdf", "c.pdf", "c.PDF"});
+    EXPECT_EQ(driver.start(request(RtfWithoutImages, folder + "/*")), Outcome::Failed);
+    EXPECT_EQ(ui.messages.value(0), "Task complete! 4 PDF files have been ripped and converted.");
+    EXPECT_EQ(ui.messages.value(1), BatchFailuresMessage({"noword.pdf: LibreOffice could not save noword.rtf"}));
+    int calls = 0;
+    for (const auto& run : fakes.runs())
+        calls += run.arguments.contains("--headless") ? 1 : 0;
+    EXPECT_EQ(calls, 3); // a fresh profile's restart, then one call per distinct name
+    EXPECT_EQ(QDir(destination).entryList({"*.rtf"}, QDir::Files, QDir::Name),
+              QStringList({"a.rtf", "b.rtf", "c.rtf"}));
+}
+
+TEST_F(BatchTest, ConvertersRunSideBySideUpToTheMachinesCores)
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    for (int mode : {HtmlWithoutImages, PlainText}) {
+        SCOPED_TRACE(mode);
+        QDir(fakes.path("running")).removeRecursively();
+        QFile::remove(fakes.path("peaks"));
+        fakes.countConcurrency();
+        ui = HistoryFrontEnd();
+        const QString folder = folderWith({"1.pdf", "2.pdf", "3.pdf", "4.pdf", "5.pdf", "6.pdf"});
+        EXPECT_EQ(driver.start(request(mode, folder + "/*.PDF")), Outcome::Converted);
+
+        const FakePrograms::Concurrency seen = fakes.concurrency();
+        EXPECT_EQ(seen.runs, 6);
+        EXPECT_LE(seen.peak, cores);
+        EXPECT_TRUE(cores == 1 || seen.peak > 1);
+        // The summary came after every converter had written its output.
+        EXPECT_EQ(ui.messages, QStringList{"Task complete! 6 PDF files have been ripped and converted."});
+        EXPECT_EQ(QDir(destination).entryList(QDir::Files).size(), 6 * (mode == PlainText ? 2 : 1));
+    }
 }
 
 TEST_F(BatchTest, CancelDuringTheHtmlWaitEndsTheBatchAndStopsItsConverters)
@@ -141,9 +211,9 @@ TEST_F(BatchTest, CancelDuringTheHtmlWaitEndsTheBatchAndStopsItsConverters)
     poll.start(5);
     EXPECT_EQ(driver.start(request(3, folder + "/*.PDF")), Outcome::Canceled);
     EXPECT_EQ(ui.messages, QStringList{CanceledMessage});
-    EXPECT_EQ(ui.status, QStringLiteral("Processing first.pdf ....")); // no summary, no "Done."
+    EXPECT_TRUE(ui.status.startsWith("Processing ")); // no summary, no "Done."
     ASSERT_EQ(pids.size(), 2);
     // The whole process group goes: the converter and what it started.
     EXPECT_TRUE(WaitUntil([&] { return !FakePrograms::isAlive(pids[0]) && !FakePrograms::isAlive(pids[1]); }));
-    EXPECT_TRUE(FakeWord::calls.isEmpty());
+    EXPECT_TRUE(QDir(destination).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }

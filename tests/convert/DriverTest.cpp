@@ -1,11 +1,16 @@
-#include "FakeWord.h"
+#include "FakeWordProcessor.h"
 #include "RecordingFrontEnd.h"
 #include "RecordingRecorder.h"
 #include "common/FakePrograms.h"
+#include "common/QStringPrinter.h"
 #include "common/WaitUntil.h"
 #include "convert/ConversionDriver.h"
+#include "convert/FailureReason.h"
+#include "convert/LibreOfficeRtf.h"
 #include "convert/Messages.h"
 #include "convert/RipMode.h"
+#include "convert/Zoom.h"
+#include "runtime/ChildProcess.h"
 #include "runtime/RuntimeError.h"
 
 #include <QDir>
@@ -13,10 +18,25 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 using namespace convert;
 using Outcome = ConversionDriver::Outcome;
 
 namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeFile(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
 
 class DriverTest : public ::testing::Test {
 protected:
@@ -29,10 +49,14 @@ protected:
         return r;
     }
     QString out(const QString& extension) const { return destination + "/Report" + extension; }
-    QString quoted(const QString& extension) const { return '"' + out(extension) + '"'; }
+    // Only the final files: no private folder of a run stays behind.
+    QStringList destinationEntries() const
+    {
+        return QDir(destination).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
 
     FakePrograms fakes;
-    FakeWordRegistration word;
+    FakeWordProcessor word;
     RecordingFrontEnd ui;
     ConversionDriver driver{ui};
     QString source = fakes.path("in dir/Report.pdf");
@@ -59,20 +83,31 @@ private:
     QTimer m_timer;
 };
 
+bool bothGone(const QList<pid_t>& pids)
+{
+    return pids.size() == 2
+        && WaitUntil([&] { return !FakePrograms::isAlive(pids[0]) && !FakePrograms::isAlive(pids[1]); });
+}
+
 } // namespace
 
 TEST_F(DriverTest, ChecksComeInOrderAndStopTheRun)
 {
     struct Case {
-        QString mode, file, folder, destination, message;
+        QString mode, file, folder, destination, zoom, message;
     };
     const QString mode1 = RipModeText(1);
     const Case cases[] = {
-        {"PDF -> RTF (with images, layout)", source, "", destination, "Invalid Ripper Mode!"},
-        {"", "", "", "", "Invalid Ripper Mode!"},
-        {mode1, "", "", "", "Please specify the destination folder to output result"},
-        {mode1, source, "/pdfs/*.PDF", "", "Please specify the destination folder to output result"},
-        {mode1, "", "", destination, "Please choose a PDF file to convert"},
+        {"PDF -> RTF (with images, layout)", source, "", destination, "", "Invalid Ripper Mode!"},
+        {"", "", "", "", "", "Invalid Ripper Mode!"},
+        {mode1, "", "", "", "", "Please specify the destination folder to output result"},
+        {mode1, source, "/pdfs/*.PDF", "", "", "Please specify the destination folder to output result"},
+        {mode1, "", "", destination, "", "Please choose a PDF file to convert"},
+        // A scripted zoom gets the field's check, and no front end passes
+        // a ratio that is not more than zero.
+        {mode1, source, "", destination, "150", NoPercentageMessage},
+        {mode1, source, "", destination, "0%", ZoomNotPositiveMessage},
+        {RipModeText(5), source, "", destination, "-50%", ZoomNotPositiveMessage},
     };
     for (const Case& c : cases) {
         ui.messages.clear();
@@ -81,6 +116,8 @@ TEST_F(DriverTest, ChecksComeInOrderAndStopTheRun)
         r.sourceFile = c.file;
         r.sourceFolder = c.folder;
         r.destination = c.destination;
+        r.options.zoomEnabled = !c.zoom.isEmpty();
+        r.options.zoomText = c.zoom;
         EXPECT_EQ(driver.start(r), Outcome::Rejected);
         EXPECT_EQ(ui.messages, QStringList{c.message}) << c.message.toStdString();
     }
@@ -91,11 +128,11 @@ TEST_F(DriverTest, ChecksComeInOrderAndStopTheRun)
 
 TEST_F(DriverTest, SingleFileRoadInEveryMode)
 {
-    const QString word = "Word.Application";
     for (int mode = 1; mode <= 5; ++mode) {
         SCOPED_TRACE(mode);
         QFile::remove(fakes.path("log"));
-        FakeWord::calls.clear();
+        QDir(destination).removeRecursively();
+        QDir().mkpath(destination);
         ui = RecordingFrontEnd();
         ui.answers.enqueue(true);
 
@@ -103,30 +140,36 @@ TEST_F(DriverTest, SingleFileRoadInEveryMode)
         const QString final = mode <= 2 ? ".html" : mode <= 4 ? ".rtf" : ".txt";
         EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('|').toStdString();
         EXPECT_EQ(ui.prompts, 1);
-        EXPECT_EQ(ui.opened, QStringList{quoted(final)});
+        EXPECT_EQ(ui.opened, QStringList{'"' + out(final) + '"'});
         EXPECT_EQ(ui.status, mode <= 2 ? "" : "Done.");
         EXPECT_EQ(ui.documentProgress, 100);
         EXPECT_EQ(ui.batchProgress, 100);
         EXPECT_EQ(driver.runState(), ConversionDriver::Running);
+        EXPECT_EQ(destinationEntries(),
+                  MakesRtf(mode) ? QStringList({"Report.html", "Report.rtf"}) : QStringList{"Report" + final});
 
+        // The converter works in a private folder beside the destination
+        // and writes "./NAME", so its HTML refers to images relatively.
         const auto runs = fakes.runs();
-        ASSERT_EQ(runs.size(), 1);
-        EXPECT_EQ(runs[0].workingDirectory, QDir::currentPath());
+        // LibreOffice asks to be started again on its fresh profile only.
+        ASSERT_EQ(runs.size(), mode == RtfWithImages ? 3 : mode == RtfWithoutImages ? 2 : 1);
+        EXPECT_EQ(QFileInfo(runs[0].workingDirectory).absolutePath(), destination);
+        EXPECT_TRUE(QFileInfo(runs[0].workingDirectory).fileName().startsWith(StagingFolderPrefix));
         if (mode == 5) {
             EXPECT_EQ(runs[0].program, fakes.windir() + "/system32/quildo.exe");
-            EXPECT_EQ(runs[0].arguments, QStringList({source, out(".txt")}));
+            EXPECT_EQ(runs[0].arguments, QStringList({source, "./Report.txt"}));
         } else {
             EXPECT_EQ(runs[0].program, fakes.windir() + "/system32/zorvan.exe");
-            QStringList args = {"-q", "-noframes", "-nomerge", source, out(".html")};
+            QStringList args = {"-noframes", "-nomerge", source, "./Report.html"};
             if (LeavesImagesOut(mode))
                 args.prepend("-i");
             EXPECT_EQ(runs[0].arguments, args);
         }
-        const QStringList sequence = {
-            "DisplayAlerts=False", "Documents", "Open(FileName=" + out(".html") + ")", "Documents",
-            "Item(" + out(".html") + ")", "SaveAs(" + quoted(".rtf") + ",6)", "Quit",
-        };
-        EXPECT_EQ(FakeWord::calls, MakesRtf(mode) ? sequence : QStringList());
+        if (MakesRtf(mode)) {
+            EXPECT_EQ(runs.last().program, FakePrograms::fakeProgram());
+            EXPECT_TRUE(runs.last().arguments.contains("--headless"));
+            EXPECT_TRUE(runs.last().arguments.last().endsWith("/Report.html"));
+        }
     }
 }
 
@@ -139,7 +182,7 @@ TEST_F(DriverTest, AnsweringNoOpensNothing)
     EXPECT_EQ(ui.documentProgress, 100);
 }
 
-TEST_F(DriverTest, ZoomAndPasswordsReachOnlyTheHtmlConverter)
+TEST_F(DriverTest, PasswordsReachBothConvertersZoomOnlyTheHtmlOne)
 {
     for (int mode : {2, 5}) {
         QFile::remove(fakes.path("log"));
@@ -151,10 +194,11 @@ TEST_F(DriverTest, ZoomAndPasswordsReachOnlyTheHtmlConverter)
         r.options.ownerPassword = "o\"x -o /tmp/evil.html";
         EXPECT_EQ(driver.start(r), Outcome::Converted);
         ASSERT_EQ(fakes.runs().size(), 1);
+        const QStringList passwords = {"-upw", "my pass", "-opw", r.options.ownerPassword};
         const QStringList expected = mode == 5
-            ? QStringList{source, out(".txt")}
-            : QStringList{"-zoom", "1.5", "-upw", "my pass", "-opw", r.options.ownerPassword, "-i",
-                          "-q", "-noframes", "-nomerge", source, out(".html")};
+            ? passwords + QStringList{source, "./Report.txt"}
+            : QStringList{"-zoom", "1.5"} + passwords
+                + QStringList{"-i", "-noframes", "-nomerge", source, "./Report.html"};
         EXPECT_EQ(fakes.runs()[0].arguments, expected) << mode;
     }
 }
@@ -176,62 +220,66 @@ TEST_F(DriverTest, UnusableZoomEndsTheRunBeforeAnyConverter)
     EXPECT_TRUE(fakes.runs().isEmpty());
 }
 
-TEST_F(DriverTest, AMissingOutputIsReportedAsFailureNotSuccess)
+TEST_F(DriverTest, AFailedRunNeverPassesForAnOlderOutputNorTouchesIt)
 {
     struct Case {
         int mode;
-        bool convertersInstalled;
-        QString missing;
+        QString behaviour;
+        QString reason;
     };
     const Case cases[] = {
-        {1, true, ".html"}, {2, true, ".html"}, {3, true, ".html"}, {4, true, ".html"},
-        {5, true, ".txt"}, {1, false, ".html"}, {5, false, ".txt"},
+        {1, "empty", NotWrittenReason}, {2, "empty", NotWrittenReason}, {3, "empty", NotWrittenReason},
+        {4, "empty", NotWrittenReason}, {5, "empty", NotWrittenReason},
+        {3, "noword", "LibreOffice could not save noword.rtf"},
+        {4, "no LibreOffice", "LibreOffice could not be started"},
+        {1, "missing", "the converter could not be started"}, {5, "missing", "the converter could not be started"},
     };
-    fakes.setBehaviour("empty");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
-        if (!c.convertersInstalled)
+        SCOPED_TRACE(c.behaviour.toStdString());
+        const QString final = c.mode <= 2 ? ".html" : c.mode <= 4 ? ".rtf" : ".txt";
+        for (const QString& extension : {QString(".html"), final})
+            writeFile(out(extension), "earlier run\n");
+        auto r = request(c.mode);
+        fakes.setBehaviour(c.behaviour == "empty" ? "empty" : "write");
+        if (c.behaviour == "missing")
             fakes.removeConverters();
+        if (c.behaviour == "noword")
+            r.sourceFile = fakes.path("in dir/noword.pdf");
+        if (c.behaviour == "no LibreOffice")
+            LibreOfficeRtf::setProgram("/nonexistent/soffice.bin");
         ui = RecordingFrontEnd();
-        EXPECT_EQ(driver.start(request(c.mode)), Outcome::Failed);
-        EXPECT_EQ(ui.messages, QStringList{ConversionFailedMessage(out(c.missing))});
-        EXPECT_EQ(ui.prompts, 0);
-        EXPECT_EQ(ui.documentProgress, 0);
-        EXPECT_EQ(ui.batchProgress, 0);
-    }
-    EXPECT_EQ(FakeWord::created, 0);
-}
 
-TEST_F(DriverTest, WordProcessorErrorsNameTheRtfFile)
-{
-    for (const QString call : {"Open", "SaveAs"}) {
-        FakeWord::failingCall = call;
-        FakeWord::calls.clear();
-        ui = RecordingFrontEnd();
-        EXPECT_EQ(driver.start(request(3)), Outcome::Failed);
-        EXPECT_EQ(ui.messages, QStringList{ConversionFailedMessage(out(".rtf"), call + " failed")});
+        EXPECT_EQ(driver.start(r), Outcome::Failed);
+        const QString output = QFileInfo(r.sourceFile).path().replace("in dir", "out dir") + '/'
+            + QFileInfo(r.sourceFile).completeBaseName() + final;
+        EXPECT_EQ(ui.messages, QStringList{ConversionFailedMessage(output, c.reason)});
         EXPECT_EQ(ui.prompts, 0);
-        EXPECT_FALSE(FakeWord::calls.contains("Quit"));
         EXPECT_EQ(ui.documentProgress, 0);
+        EXPECT_EQ(contents(out(final)), "earlier run\n");
+        EXPECT_EQ(contents(out(".html")), "earlier run\n");
+        LibreOfficeRtf::setProgram(FakePrograms::fakeProgram());
+        for (const QString& name : destinationEntries())
+            QFile::remove(destination + '/' + name);
+        EXPECT_TRUE(destinationEntries().isEmpty()) << destinationEntries().join(' ').toStdString();
     }
 }
 
-TEST_F(DriverTest, AWordProcessorThatCannotBeCreatedEndsTheRunWithItsError)
+TEST_F(DriverTest, TheConvertersComplaintSaysWhy)
 {
-    const auto saved = runtime::AutomationRegistry::registerClass("Word.Application", {});
-    EXPECT_THROW(
-        {
-            try {
-                driver.start(request(4));
-            } catch (const runtime::RuntimeError& error) {
-                EXPECT_EQ(error.message(), "Invalid class string");
-                throw;
-            }
-        },
-        runtime::RuntimeError);
-    runtime::AutomationRegistry::registerClass("Word.Application", saved);
-    EXPECT_EQ(driver.outcome(), Outcome::Failed);
-    EXPECT_TRUE(QFile::exists(out(".html")));
+    ui = RecordingFrontEnd();
+    auto r = request(PlainText);
+    r.sourceFile = fakes.path("in dir/locked.pdf");
+    EXPECT_EQ(driver.start(r), Outcome::Failed);
+    EXPECT_EQ(ui.messages, QStringList{ConversionFailedMessage(destination + "/locked.txt", "Incorrect password")});
+
+    // With the password the text converter opens it, as the HTML one does.
+    r.options.authorizationRequired = true;
+    r.options.userPassword = "secret";
+    for (int mode : {HtmlWithImages, PlainText}) {
+        r.ripModeText = RipModeText(mode);
+        EXPECT_EQ(driver.start(r), Outcome::Converted) << mode;
+    }
 }
 
 TEST_F(DriverTest, RelativeDestinationIsMadeAbsolute)
@@ -242,33 +290,58 @@ TEST_F(DriverTest, RelativeDestinationIsMadeAbsolute)
     r.destination = "out dir";
     EXPECT_EQ(driver.start(r), Outcome::Converted);
     QDir::setCurrent(saved);
-    ASSERT_EQ(fakes.runs().size(), 1);
-    EXPECT_EQ(fakes.runs()[0].arguments.last(), QDir(fakes.windir()).canonicalPath() + "/out dir/Report.html");
+    EXPECT_EQ(contents(out(".html")), "converted\n");
 }
 
-TEST_F(DriverTest, RtfStepWaitsUntilTheHtmlConverterHasEnded)
+TEST_F(DriverTest, ABlankInTheProgramFolderRunsNoOtherProgram)
 {
-    fakes.setBehaviour("partial");
-    // The half-written HTML exists for a while; only once it does is the
-    // converter allowed to finish.
-    bool releasedEarly = false;
-    QTimer releaser;
-    QObject::connect(&releaser, &QTimer::timeout, [&] {
-        if (QFile::exists(out(".html")) && !QFile::exists(fakes.path("release"))) {
-            releasedEarly = FakeWord::created > 0;
-            QFile release(fakes.path("release"));
-            release.open(QIODevice::WriteOnly);
-        }
-    });
-    releaser.start(5);
-    EXPECT_EQ(driver.start(request(4)), Outcome::Converted);
-    EXPECT_FALSE(releasedEarly);
-    EXPECT_EQ(FakeWord::openedText, "<html><body>first half second half</body></html>\n");
+    // Unquoted, ".../my apps/system32/quildo.exe" would start ".../my".
+    const QString windir = fakes.makeFolder("my apps/system32");
+    QFile::link(FakePrograms::fakeProgram(), windir + "/quildo.exe");
+    QFile::link(FakePrograms::fakeProgram(), fakes.path("my"));
+    qputenv("windir", fakes.path("my apps").toUtf8());
+    EXPECT_EQ(driver.start(request(PlainText)), Outcome::Converted);
+    qputenv("windir", fakes.windir().toUtf8());
+    ASSERT_EQ(fakes.runs().size(), 1);
+    EXPECT_EQ(fakes.runs()[0].program, windir + "/quildo.exe");
 }
 
-TEST_F(DriverTest, CancelEndsEveryWaitAndStopsTheConverters)
+TEST_F(DriverTest, OutputAppearsWholeOnlyAndTwoRunsOfOneNameNeverMix)
+{
+    // Run A writes half its HTML and waits; meanwhile run B converts
+    // another Report.pdf into the same destination. Released, A finishes:
+    // the last complete run wins, whole.
+    fakes.setBehaviour("partial");
+    ConversionRequest other = request(HtmlWithImages);
+    other.sourceFile = fakes.path("other/Report.pdf");
+    bool seenPartial = false;
+    bool nested = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const QByteArray now = contents(out(".html"));
+        seenPartial = seenPartial || (now.contains("first half") && !now.contains("second half"));
+        if (nested || fakes.runs().isEmpty())
+            return;
+        nested = true;
+        fakes.setBehaviour("write");
+        EXPECT_EQ(driver.start(other), Outcome::Converted);
+        EXPECT_EQ(contents(out(".html")), "converted\n");
+        writeFile(fakes.path("release"), "");
+    });
+    timer.start(5);
+    EXPECT_EQ(driver.start(request(HtmlWithImages)), Outcome::Converted);
+    EXPECT_TRUE(nested);
+    EXPECT_FALSE(seenPartial);
+    EXPECT_EQ(contents(out(".html")), "<html><body>first half second half</body></html>\n");
+    EXPECT_EQ(destinationEntries(), QStringList{"Report.html"});
+}
+
+TEST_F(DriverTest, CancelStopsTheRunsConvertersOnlyAndLeavesNothingBehind)
 {
     fakes.setBehaviour("hang");
+    // A child of the program that is no converter of this run.
+    QPointer<runtime::ChildProcess> bystander = runtime::ChildProcess::launch("/bin/sleep", {"30"});
+    writeFile(out(".txt"), "earlier run\n");
     for (int mode : {1, 3, 5}) {
         SCOPED_TRACE(mode);
         QFile::remove(fakes.startedMarker());
@@ -278,12 +351,26 @@ TEST_F(DriverTest, CancelEndsEveryWaitAndStopsTheConverters)
         EXPECT_EQ(ui.messages, QStringList{CanceledMessage});
         EXPECT_EQ(ui.prompts, 0);
         EXPECT_EQ(driver.runState(), 0);
-        ASSERT_EQ(canceler.pids.size(), 2);
-        EXPECT_TRUE(WaitUntil([&] {
-            return !FakePrograms::isAlive(canceler.pids[0]) && !FakePrograms::isAlive(canceler.pids[1]);
-        }));
+        EXPECT_TRUE(bothGone(canceler.pids));
+        EXPECT_EQ(destinationEntries(), QStringList{"Report.txt"});
     }
-    EXPECT_EQ(FakeWord::created, 0);
+    EXPECT_EQ(contents(out(".txt")), "earlier run\n");
+    ASSERT_TRUE(bystander);
+    EXPECT_FALSE(bystander->hasEnded());
+    bystander->stopGroup();
+}
+
+TEST_F(DriverTest, AConverterPastItsTimeLimitIsStoppedAndReportedAsTimedOut)
+{
+    RecordingRecorder recorder;
+    driver.setRecorder(&recorder);
+    fakes.setBehaviour("hang");
+    auto r = request(PlainText);
+    r.timeLimit = std::chrono::milliseconds(300);
+    EXPECT_EQ(driver.start(r), Outcome::Failed);
+    EXPECT_EQ(ui.messages, QStringList{ConversionFailedMessage(out(".txt"), TimedOutReason)});
+    EXPECT_EQ(recorder.summary(), QStringList{"Report.pdf failed timed out"});
+    EXPECT_TRUE(bothGone(fakes.startedPids()));
 }
 
 TEST_F(DriverTest, CancelOutsideAWaitOnlyClearsRunState)

@@ -4,11 +4,14 @@
 #include "runtime/CommandLine.h"
 #include "runtime/EventWait.h"
 #include "runtime/Shell.h"
+#include "runtime/StopSignals.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 using runtime::ChildProcess;
 using runtime::QuotePath;
@@ -117,6 +120,55 @@ TEST(ChildProcess, MemoryLimitMakesAGreedyChildFailAlone)
         EXPECT_EQ(exitCode, c.writes ? 0 : 3) << c.limit;
     }
     qunsetenv("FAKE_ALLOC_MB");
+}
+
+TEST(ChildProcess, TimeLimitStopsTheGroupAndComplaintsAreKept)
+{
+    FakePrograms fakes;
+    fakes.setBehaviour(QStringLiteral("hang"));
+    ChildProcess::Options options;
+    options.timeLimitMs = 200;
+    options.workingDirectory = fakes.makeFolder(QStringLiteral("work"));
+    QPointer<ChildProcess> child = ChildProcess::launch(FakePrograms::fakeProgram(), {"out"}, options);
+    bool timedOut = false;
+    bool succeeded = true;
+    QObject::connect(child, &ChildProcess::ended, [&] {
+        timedOut = child->timedOut();
+        succeeded = child->succeeded();
+    });
+    waitForEnd(child);
+    EXPECT_TRUE(timedOut);
+    EXPECT_FALSE(succeeded);
+    const QList<pid_t> pids = fakes.startedPids();
+    ASSERT_EQ(pids.size(), 2);
+    EXPECT_TRUE(WaitUntil([&] { return !FakePrograms::isAlive(pids[0]) && !FakePrograms::isAlive(pids[1]); }));
+    EXPECT_EQ(fakes.runs().value(0).workingDirectory, options.workingDirectory);
+
+    // What it says on its error output is kept for the failure message.
+    fakes.setBehaviour(QStringLiteral("write"));
+    child = ChildProcess::launch(FakePrograms::fakeProgram(), {"locked.pdf", "out"}, ChildProcess::Options{});
+    QString said;
+    QObject::connect(child, &ChildProcess::ended, [&] {
+        said = child->errorOutput();
+        succeeded = child->succeeded();
+    });
+    waitForEnd(child);
+    EXPECT_TRUE(said.endsWith("Command Line Error: Incorrect password\n")) << said.toStdString();
+    EXPECT_FALSE(succeeded);
+}
+
+TEST(StopSignals, TerminationSignalsArriveThroughTheEventLoop)
+{
+    for (int number : {SIGINT, SIGTERM, SIGHUP}) {
+        runtime::StopSignals stop;
+        QList<int> heard;
+        QObject::connect(&stop, &runtime::StopSignals::received, [&](int n) { heard << n; });
+        ::raise(number);
+        EXPECT_TRUE(heard.isEmpty()); // never inside the handler
+        EXPECT_TRUE(WaitUntil([&] { return !heard.isEmpty(); }));
+        EXPECT_EQ(heard, QList<int>{number});
+        EXPECT_TRUE(stop.wasReceived());
+    }
 }
 
 TEST(ChildProcess, AProgramThatDoesNotExistEndsAtOnce)

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "convert/PrivateFolder.h"
+#include "convert/WordProfile.h"
+#include "convert/RtfConverter.h"
+
+#include <QPointer>
+
+#include <memory>
+
+namespace runtime {
+class ChildProcess;
+}
+
+namespace convert {
+
+// LibreOffice Writer, headless, on a profile of QUARLEX's own that is kept
+// warm (WordProfile): one LibreOffice start converts as many HTML files as
+// a call holds. The
+// program started is soffice.bin itself, not the soffice script, so the
+// process that must die with QUARLEX is the direct child.
+class LibreOfficeRtf : public RtfConverter {
+    Q_OBJECT
+public:
+    explicit LibreOfficeRtf(QObject* parent = nullptr);
+    ~LibreOfficeRtf() override;
+
+    void convert(const QList<RtfTask>& tasks, int timeLimitMs) override;
+    bool isBusy() const override { return m_busy; }
+    void stop() override;
+    QStringList failures() const override { return m_failures; }
+
+    // The program run (tests put a stand-in here); empty: soffice.bin beside
+    // the soffice found on PATH.
+    static void setProgram(const QString& program);
+    static QString program();
+
+private:
+    void startNextGroup();
+    void groupEnded();
+
+    std::unique_ptr<WordProfile> m_profile;
+    std::unique_ptr<PrivateFolder> m_outFolder;
+    QPointer<runtime::ChildProcess> m_child;
+    QList<RtfTask> m_tasks;
+    QStringList m_failures;
+    // Indexes into m_tasks, one group per LibreOffice call.
+    QList<QList<int>> m_groups;
+    int m_timeLimitMs = 0;
+    int m_restarts = 0;
+    bool m_busy = false;
+};
+
+} // namespace convert
