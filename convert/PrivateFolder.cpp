@@ -19,10 +19,12 @@ void PrivateFolder::removeLeftovers(const QString& parent, const QString& prefix
     const QDir folder(parent);
     const auto entries = folder.entryList({prefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString& name : entries) {
+        // Only names this class makes, PREFIX<pid>-XXXXXX: a temporary
+        // folder named PREFIX and six random digits is someone else's.
+        const QString rest = name.mid(prefix.size());
         bool numeric = false;
-        const qint64 pid = name.mid(prefix.size()).section(u'-', 0, 0).toLongLong(&numeric);
-        // Only names this class makes; a folder of another naming is not ours.
-        if (!numeric || pid <= 0 || pid == QCoreApplication::applicationPid())
+        const qint64 pid = rest.section(u'-', 0, 0).toLongLong(&numeric);
+        if (!numeric || !rest.contains(u'-') || pid <= 0 || pid == QCoreApplication::applicationPid())
             continue;
         if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
             continue;

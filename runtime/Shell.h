@@ -19,8 +19,8 @@ QPointer<ChildProcess> StartHiddenProgram(const QString& program, const QString&
 // Creates a hidden process from a whole command line (program resolved as
 // process creation does). False when it cannot be created. With wait, the
 // event loop runs until the process has ended: messages keep being
-// processed, no CPU is spent meanwhile, and ChildProcess::stopAll (Cancel)
-// ends the wait by ending the process.
+// processed, no CPU is spent meanwhile, and ChildProcess::stopAll ends the
+// wait by ending the process.
 bool RunHiddenProcess(const QString& commandLine, bool wait);
 
 } // namespace runtime

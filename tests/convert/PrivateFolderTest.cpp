@@ -24,7 +24,7 @@ TEST(PrivateFolder, LeftoversOfDeadProcessesGoOthersStay)
     const QString own = QString::number(QCoreApplication::applicationPid());
     const QStringList names = {
         QStringLiteral("QUARLEX-%1-abc").arg(dead), "QUARLEX-" + own + "-abc", "QUARLEX-1-abc",
-        "QUARLEX-abcdef", "other-" + QString::number(dead) + "-abc",
+        "QUARLEX-abcdef", QStringLiteral("QUARLEX-%1").arg(dead), "other-" + QString::number(dead) + "-abc",
     };
     for (const QString& name : names)
         ASSERT_TRUE(QDir(parent.path()).mkpath(name + "/inside"));
@@ -32,7 +32,7 @@ TEST(PrivateFolder, LeftoversOfDeadProcessesGoOthersStay)
     PrivateFolder::removeLeftovers(parent.path(), convert::ProfileFolderPrefix);
     QStringList left = QDir(parent.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     left.sort();
-    QStringList kept = {"QUARLEX-" + own + "-abc", "QUARLEX-1-abc", "QUARLEX-abcdef",
+    QStringList kept = {"QUARLEX-" + own + "-abc", "QUARLEX-1-abc", "QUARLEX-abcdef", QStringLiteral("QUARLEX-%1").arg(dead),
                         "other-" + QString::number(dead) + "-abc"};
     kept.sort();
     EXPECT_EQ(left, kept);
