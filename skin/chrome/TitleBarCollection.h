@@ -6,36 +6,37 @@
 #include <memory>
 #include <vector>
 
-class TsuiTitleBar;
-
-// Repaints a title bar; defined with the bar so the collections need not
-// see its whole class.
-void RepaintTitleBar(TsuiTitleBar* bar);
-
 // What a stored form needs of a collection: it clears it and adds one
-// item per stored item, then sets the item's properties by name.
+// item per stored item, then sets the item's properties by name. Every
+// change is signalled; whoever shows the items (the title bar) listens.
 class TitleBarCollectionBase : public QObject {
     Q_OBJECT
 public:
+    using QObject::QObject;
+
     Q_INVOKABLE virtual QObject* add() = 0;
     Q_INVOKABLE virtual void clear() = 0;
+
+signals:
+    void changed();
 };
 
 // The owned, ordered item list behind the title bar's button and section
 // collections. Items are QObjects (their published properties are set by
 // name from stored forms) owned here, not by QObject parenting, so the
-// collection alone decides their order and lifetime. Every change repaints
-// the owning bar.
-template <class Item>
+// collection alone decides their order and lifetime. Items see only their
+// collection: what they need from their surroundings (the button's file
+// theme and window state) is pushed into it as a Context by the owner.
+template <class Item, class Context = int>
 class TitleBarCollection : public TitleBarCollectionBase {
 public:
-    explicit TitleBarCollection(TsuiTitleBar* owner) : m_owner(owner) {}
+    // `owner` (the title bar) is the QObject parent and reported owner.
+    explicit TitleBarCollection(QObject* owner) : TitleBarCollectionBase(owner) {}
 
     QObject* add() override { return Add(); }
     void clear() override { Clear(); }
 
-    // The title bar is reported as the collection's owner.
-    TsuiTitleBar* Owner() const { return m_owner; }
+    QObject* Owner() const { return parent(); }
 
     int Count() const { return int(m_items.size()); }
     Item* Items(int index) const { return m_items.at(std::size_t(index)).get(); }
@@ -76,14 +77,12 @@ public:
         Changed();
     }
 
-    // Repaints the owning bar.
-    void Changed()
-    {
-        if (m_owner)
-            RepaintTitleBar(m_owner);
-    }
+    void Changed() { emit changed(); }
+
+    const Context& context() const { return m_context; }
+    void setContext(const Context& context) { m_context = context; }
 
 private:
-    TsuiTitleBar* m_owner;
     std::vector<std::unique_ptr<Item>> m_items;
+    Context m_context{};
 };

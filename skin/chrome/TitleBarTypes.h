@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class TsuiTitleBar;
-
 // Enumerations of the title bar's items. They live in a meta-object
 // namespace so a stored form can set them by member name ("suiMax").
 namespace SuiChrome {

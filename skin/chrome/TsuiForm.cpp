@@ -7,7 +7,6 @@
 #include "runtime/RuntimeError.h"
 #include "skin/chrome/FrameGeometry.h"
 #include "skin/chrome/StyleValues.h"
-#include "skin/chrome/TsuiTitleBarPopupMenu.h"
 #include "skin/chrome/WindowActions.h"
 #include "skin/theme/FormHelpers.h"
 #include "skin/theme/SkinBitmaps.h"
@@ -46,7 +45,7 @@ protected:
             if (!host)
                 return false;
             const QPoint at(host->x(), host->y() + m_frame->TitleBar()->height());
-            m_frame->TitleBar()->SystemMenu()->Popup(at);
+            m_frame->TitleBar()->PopupSystemMenu(at);
             return true;
         }
         return m_frame->CheckMenuShortCut(key->keyCombination()) != 0;
@@ -95,6 +94,7 @@ TsuiForm::TsuiForm(QWidget* owner) : QWidget(owner)
         m_initialBorderStyle = BorderStyleOf(host);
         m_titleBar = new TsuiTitleBar(this);
         m_titleBar->setObjectName(QStringLiteral("TitleBar"));
+        m_titleBar->setFramed(true, m_initialBorderStyle == bsSizeable);
         connect(m_titleBar, &TsuiTitleBar::customBtnsClick, this, &TsuiForm::titleBarCustomBtnsClick);
         connect(m_titleBar, &TsuiTitleBar::helpBtnClick, this, &TsuiForm::titleBarHelpBtnClick);
     } else {

@@ -5,7 +5,6 @@
 #include "runtime/FontSubstitute.h"
 #include "skin/chrome/FrameGeometry.h"
 #include "skin/chrome/StyleValues.h"
-#include "skin/chrome/TsuiForm.h"
 #include "skin/chrome/TsuiTitleBarPopupMenu.h"
 #include "skin/chrome/WindowActions.h"
 #include "skin/theme/BuiltinTheme.h"
@@ -24,16 +23,26 @@ constexpr runtime::TColor kWhite = 0xFFFFFF;
 constexpr runtime::TColor kBlack = 0x000000;
 } // namespace
 
-void RepaintTitleBar(TsuiTitleBar* bar)
-{
-    bar->update();
-}
-
 TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    connect(&m_buttons, &TitleBarCollectionBase::changed, this, qOverload<>(&QWidget::update));
+    connect(&m_sections, &TitleBarCollectionBase::changed, this, qOverload<>(&QWidget::update));
     m_systemMenu = new TsuiTitleBarPopupMenu(this);
+    connect(m_systemMenu->MinimizeItem(), &QAction::triggered, this, [this] {
+        if (QWidget* host = HostForm())
+            chrome::MinimizeWindow(host);
+    });
+    connect(m_systemMenu->MaximizeItem(), &QAction::triggered, this, [this] {
+        for (int i = 0; i < m_buttons.Count(); ++i)
+            if (m_buttons[i]->ButtonType() == suiMax)
+                RunButtonAction(i);
+    });
+    connect(m_systemMenu->CloseItem(), &QAction::triggered, this, [this] {
+        if (QWidget* host = HostForm())
+            host->close();
+    });
     for (TsuiTitleBarBtnType type : {suiControlBox, suiClose, suiMax, suiMin})
         m_buttons.Add()->setButtonType(type);
     // The designed caption font is Tahoma 8 bold.
@@ -51,9 +60,22 @@ QWidget* TsuiTitleBar::HostForm() const
     return parentWidget() ? window() : nullptr;
 }
 
-bool TsuiTitleBar::ParentIsSkinForm() const
+void TsuiTitleBar::setFramed(bool framed, bool sizeable)
 {
-    return qobject_cast<TsuiForm*>(parentWidget()) != nullptr;
+    m_framed = framed;
+    m_sizeable = sizeable;
+}
+
+void TsuiTitleBar::setCustom(bool custom)
+{
+    m_custom = custom;
+    pushButtonContext();
+}
+
+void TsuiTitleBar::pushButtonContext()
+{
+    const QWidget* host = HostForm();
+    m_buttons.setContext({m_fileTheme, host && host->isMaximized(), m_custom});
 }
 
 void TsuiTitleBar::setFileTheme(TsuiFileTheme* theme)
@@ -71,6 +93,7 @@ void TsuiTitleBar::setUIStyle(TsuiUIStyle style)
     m_uiStyle = style;
     if (m_custom)
         return;
+    pushButtonContext();
     m_sections.Clear();
     const StyleValues values(m_fileTheme, style);
     applyLayout(values);
@@ -200,6 +223,7 @@ void TsuiTitleBar::UpdateWindowRegion()
 
 void TsuiTitleBar::UpdateMaxButtons()
 {
+    pushButtonContext();
     for (int i = 0; i < m_buttons.Count(); ++i)
         if (m_buttons[i]->ButtonType() == suiMax)
             m_buttons[i]->UpdateMaxGlyph();
@@ -344,11 +368,58 @@ void TsuiTitleBar::paintEvent(QPaintEvent*)
 int TsuiTitleBar::edgeHitTest(QPoint p) const
 {
     QWidget* host = HostForm();
-    const auto* frame = qobject_cast<const TsuiForm*>(parentWidget());
-    if (!host || !frame)
+    if (!host || !m_framed)
         return chrome::HtClient;
-    return chrome::TitleBarEdgeHitTest(p, host->width(), frame->InitialBorderStyle() == bsSizeable,
-                                       host->isMaximized(), chrome::HtClient);
+    return chrome::TitleBarEdgeHitTest(p, host->width(), m_sizeable, host->isMaximized(), chrome::HtClient);
+}
+
+void TsuiTitleBar::PopupSystemMenu(QPoint global)
+{
+    bool hasMin = false;
+    bool hasMax = false;
+    bool hasClose = false;
+    for (int i = 0; i < m_buttons.Count(); ++i) {
+        hasMin |= m_buttons[i]->ButtonType() == suiMin;
+        hasMax |= m_buttons[i]->ButtonType() == suiMax;
+        hasClose |= m_buttons[i]->ButtonType() == suiClose;
+    }
+    m_systemMenu->Popup(global, hasMin, hasMax, hasClose);
+}
+
+void TsuiTitleBar::RunButtonAction(int index)
+{
+    QWidget* host = HostForm();
+    if (!host || index < 0 || index >= m_buttons.Count())
+        return;
+    TsuiTitleBarButton* button = m_buttons[index];
+    switch (button->ButtonType()) {
+    case suiMax:
+        if (host->isMaximized()) {
+            chrome::RestoreWindow(host);
+        } else {
+            chrome::MaximizeWindow(host);
+            // Under a frame the frame confines the size itself; a bare bar
+            // confines it here, one pixel short of the work area's bottom.
+            if (!m_framed)
+                chrome::ConfineToWorkArea(host, 1);
+        }
+        pushButtonContext();
+        button->UpdateMaxGlyph();
+        break;
+    case suiMin:
+        chrome::MinimizeWindow(host);
+        break;
+    case suiClose:
+        host->close();
+        break;
+    case suiControlBox:
+        if (QMenu* menu = button->ControlBoxMenu())
+            menu->popup(mapToGlobal(QPoint(0, height())));
+        break;
+    case suiHelp:
+    case suiCustom:
+        break;
+    }
 }
 
 void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
@@ -396,7 +467,7 @@ void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
         const TsuiTitleBarBtnType type = button->ButtonType();
         if (type != suiControlBox || button->ControlBoxMenu()) {
             QPointer<TsuiTitleBar> alive(this);
-            button->DoClick();
+            RunButtonAction(hot);
             if (!alive)
                 return;
             if (type == suiCustom)
@@ -404,7 +475,7 @@ void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
             else if (type == suiHelp)
                 emit helpBtnClick(this, hot);
         } else {
-            m_systemMenu->Popup(mapToGlobal(QPoint(0, height())));
+            PopupSystemMenu(mapToGlobal(QPoint(0, height())));
         }
     }
     m_mouseDown = false;
@@ -419,7 +490,7 @@ void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
     if (hot < 0) {
         for (int i = 0; i < m_buttons.Count(); ++i) {
             if (m_buttons[i]->ButtonType() == suiMax) {
-                m_buttons[i]->DoClick();
+                RunButtonAction(i);
                 break;
             }
         }

@@ -40,7 +40,7 @@ public:
     ~TsuiTitleBar() override;
 
     bool Custom() const { return m_custom; }
-    void setCustom(bool custom) { m_custom = custom; }
+    void setCustom(bool custom);
     TsuiFileTheme* FileTheme() const { return m_fileTheme; }
     void setFileTheme(TsuiFileTheme* theme);
     TsuiUIStyle UIStyle() const { return m_uiStyle; }
@@ -73,8 +73,23 @@ public:
     // The nearest window among the bar's parents; none for a bar that is a
     // window of its own.
     QWidget* HostForm() const;
-    bool ParentIsSkinForm() const;
+    // Pushed down by the skinned frame that carries the bar: a framed bar
+    // shapes the window's region and outline, and resizes the window from
+    // its top band when the window was designed sizeable.
+    void setFramed(bool framed, bool sizeable);
+    bool ParentIsSkinForm() const { return m_framed; }
+
+    // The window (system) menu. The program may add its own entries after
+    // the bar's four (then InstallItemHandlers, so they wear the skin).
     TsuiTitleBarPopupMenu* SystemMenu() const { return m_systemMenu; }
+    // Shows the system menu at the screen point, offering what the bar's
+    // buttons can do (hidden buttons count as well).
+    void PopupSystemMenu(QPoint global);
+
+    // What a button's type does to the window: maximise or restore,
+    // minimise, close, or the control box's own menu. Help and custom
+    // buttons only fire their signals (from the mouse, not from here).
+    void RunButtonAction(int index);
 
     void ApplyWindowRegion(int corner);
     void UpdateWindowRegion();
@@ -106,11 +121,16 @@ protected:
 
 private:
     void applyLayout(const class StyleValues& values);
+    // Tells the buttons what they need from here: the theme, the window's
+    // maximised state, whether the bar is custom.
+    void pushButtonContext();
     chrome::ButtonRowLayout buttonLayout() const;
     int hotButtonAt(QPoint p) const;
     int edgeHitTest(QPoint p) const;
 
     bool m_custom = false;
+    bool m_framed = false;
+    bool m_sizeable = false;
     QPointer<TsuiFileTheme> m_fileTheme;
     TsuiUIStyle m_uiStyle = TsuiUIStyle::DeepBlue;
     bool m_autoSize = false;

@@ -3,8 +3,6 @@
 #include "runtime/Application.h"
 #include "runtime/MessageService.h"
 #include "skin/chrome/StyleValues.h"
-#include "skin/chrome/TsuiTitleBar.h"
-#include "skin/chrome/WindowActions.h"
 
 namespace {
 // The button strip holds 18 square frames in groups of three.
@@ -26,7 +24,7 @@ int FirstFrameOf(TsuiTitleBarBtnType type)
 constexpr int kRestoreFrame = 10;
 } // namespace
 
-TsuiTitleBarButton::TsuiTitleBarButton(TitleBarCollection<TsuiTitleBarButton>* collection)
+TsuiTitleBarButton::TsuiTitleBarButton(TitleBarButtonCollection* collection)
     : m_collection(collection)
 {
     m_transparent = StyleValues(nullptr, m_uiStyle).Bool(ThemeElement::TitleBarButtonTransparentBool);
@@ -116,7 +114,7 @@ void TsuiTitleBarButton::Assign(const TsuiTitleBarButton& source)
 
 void TsuiTitleBarButton::loadFrames(int firstFrame)
 {
-    const StyleValues values(TitleBar() ? TitleBar()->FileTheme() : nullptr, m_uiStyle);
+    const StyleValues values(m_collection->context().fileTheme, m_uiStyle);
     values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picNormal, kButtonFrames, firstFrame);
     values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picMouseOn, kButtonFrames, firstFrame + 1);
     values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picMouseDown, kButtonFrames, firstFrame + 2);
@@ -124,7 +122,7 @@ void TsuiTitleBarButton::loadFrames(int firstFrame)
 
 void TsuiTitleBarButton::LoadStyleGlyphs()
 {
-    const StyleValues values(TitleBar() ? TitleBar()->FileTheme() : nullptr, m_uiStyle);
+    const StyleValues values(m_collection->context().fileTheme, m_uiStyle);
     m_transparent = values.Bool(ThemeElement::TitleBarButtonTransparentBool);
     const int first = FirstFrameOf(m_buttonType);
     if (first == 0)
@@ -137,45 +135,9 @@ void TsuiTitleBarButton::LoadStyleGlyphs()
 
 void TsuiTitleBarButton::UpdateMaxGlyph()
 {
-    TsuiTitleBar* bar = TitleBar();
-    if (m_buttonType != suiMax || (bar && bar->Custom()))
+    const TitleBarButtonContext& context = m_collection->context();
+    if (m_buttonType != suiMax || context.custom)
         return;
-    QWidget* host = bar ? bar->HostForm() : nullptr;
-    loadFrames(host && host->isMaximized() ? kRestoreFrame : FirstFrameOf(suiMax));
+    loadFrames(context.hostMaximized ? kRestoreFrame : FirstFrameOf(suiMax));
     changed();
-}
-
-void TsuiTitleBarButton::DoClick()
-{
-    TsuiTitleBar* bar = TitleBar();
-    QWidget* host = bar ? bar->HostForm() : nullptr;
-    if (!host)
-        return;
-    switch (m_buttonType) {
-    case suiMax:
-        if (host->isMaximized()) {
-            chrome::RestoreWindow(host);
-        } else {
-            chrome::MaximizeWindow(host);
-            // Under a frame the frame confines the size itself; a bare bar
-            // confines it here, one pixel short of the work area's bottom.
-            if (!bar->ParentIsSkinForm())
-                chrome::ConfineToWorkArea(host, 1);
-        }
-        UpdateMaxGlyph();
-        break;
-    case suiMin:
-        chrome::MinimizeWindow(host);
-        break;
-    case suiClose:
-        host->close();
-        break;
-    case suiControlBox:
-        if (m_controlBoxMenu)
-            m_controlBoxMenu->popup(bar->mapToGlobal(QPoint(0, bar->height())));
-        break;
-    case suiHelp:
-    case suiCustom:
-        break;
-    }
 }

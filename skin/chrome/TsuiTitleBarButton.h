@@ -3,15 +3,28 @@
 #include <QImage>
 #include "skin/chrome/TitleBarCollection.h"
 #include "skin/chrome/TitleBarTypes.h"
+#include "skin/theme/TsuiFileTheme.h"
 #include "skin/theme/UIStyle.h"
 
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
 
-// One caption button of a title bar: three pictures (normal, mouse on,
-// mouse down) taken from the style's button strip by its type, and the
-// action its type stands for.
+// What the buttons need from the bar that shows them, pushed down by it:
+// where their pictures come from and which glyph a maximise button shows.
+struct TitleBarButtonContext {
+    QPointer<TsuiFileTheme> fileTheme;
+    bool hostMaximized = false;
+    // A custom bar keeps whatever maximise glyph it was given.
+    bool custom = false;
+};
+
+class TsuiTitleBarButton;
+using TitleBarButtonCollection = TitleBarCollection<TsuiTitleBarButton, TitleBarButtonContext>;
+
+// One caption button of a title bar: a value record of three pictures
+// (normal, mouse on, mouse down) taken from the style's button strip by its
+// type. What the type does to the window is the bar's business.
 class TsuiTitleBarButton : public QObject {
     Q_OBJECT
     Q_PROPERTY(sui::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
@@ -25,7 +38,7 @@ class TsuiTitleBarButton : public QObject {
     Q_PROPERTY(QImage PicMouseDown READ PicMouseDown WRITE setPicMouseDown)
 
 public:
-    explicit TsuiTitleBarButton(TitleBarCollection<TsuiTitleBarButton>* collection);
+    explicit TsuiTitleBarButton(TitleBarButtonCollection* collection);
 
     TsuiUIStyle UIStyle() const { return m_uiStyle; }
     void setUIStyle(TsuiUIStyle style);
@@ -54,17 +67,14 @@ public:
     void LoadStyleGlyphs();
     // A maximise button shows the restore glyph while its window is maximised.
     void UpdateMaxGlyph();
-    // Runs the button's action on its title bar's window.
-    void DoClick();
 
     int Index() const;
-    TsuiTitleBar* TitleBar() const { return m_collection->Owner(); }
 
 private:
     void changed();
     void loadFrames(int firstFrame);
 
-    TitleBarCollection<TsuiTitleBarButton>* m_collection;
+    TitleBarButtonCollection* m_collection;
     bool m_visible = true;
     TsuiTitleBarBtnType m_buttonType = suiCustom;
     bool m_transparent = false;
@@ -76,7 +86,7 @@ private:
     QPointer<QMenu> m_controlBoxMenu;
 };
 
-class TsuiTitleBarButtons : public TitleBarCollection<TsuiTitleBarButton> {
+class TsuiTitleBarButtons : public TitleBarButtonCollection {
 public:
-    using TitleBarCollection::TitleBarCollection;
+    using TitleBarButtonCollection::TitleBarCollection;
 };

@@ -177,7 +177,7 @@ TEST(PopupMenu, SystemMenuEnablesWhatTheBarCanDo)
     TsuiTitleBarPopupMenu* menu = bar.SystemMenu();
     bar.Buttons()[3]->setButtonType(suiHelp); // the minimise button
     bar.Buttons()[2]->setVisible(false);      // hidden max still counts
-    menu->Popup(QPoint(5, 5));
+    bar.PopupSystemMenu(QPoint(5, 5));
     EXPECT_FALSE(menu->MinimizeItem()->isEnabled());
     EXPECT_TRUE(menu->MaximizeItem()->isEnabled());
     EXPECT_TRUE(menu->CloseItem()->isEnabled());

@@ -281,3 +281,28 @@ TEST(TitleBarButtons, AssignCopiesThroughTheSetters)
     EXPECT_TRUE(copy->Transparent());
     EXPECT_EQ(copy->PicNormal(), source->PicNormal());
 }
+
+// Buttons know nothing of a bar: a collection on its own signals every
+// change, and the window state it is told picks the maximise glyph.
+TEST(TitleBarButtons, StandAloneCollectionSignalsChangesAndFollowsItsContext)
+{
+    TsuiTitleBarButtons buttons(nullptr);
+    QSignalSpy changed(&buttons, &TitleBarCollectionBase::changed);
+    TsuiTitleBarButton* max = buttons.Add();
+    max->setUIStyle(TsuiUIStyle::BlueGlass);
+    max->setButtonType(suiMax);
+    EXPECT_EQ(max->PicNormal(), ButtonFrame(TsuiUIStyle::BlueGlass, 7));
+    const int afterSetters = int(changed.count());
+    EXPECT_GE(afterSetters, 2);
+
+    buttons.setContext({nullptr, true, false});
+    max->UpdateMaxGlyph();
+    EXPECT_EQ(max->PicNormal(), ButtonFrame(TsuiUIStyle::BlueGlass, 10));
+    buttons.setContext({nullptr, true, true}); // a custom bar keeps its glyph
+    buttons.setContext({nullptr, false, true});
+    max->UpdateMaxGlyph();
+    EXPECT_EQ(max->PicNormal(), ButtonFrame(TsuiUIStyle::BlueGlass, 10));
+
+    buttons.Clear();
+    EXPECT_GT(changed.count(), afterSetters);
+}

@@ -56,7 +56,7 @@ void windowChrome(GallerySheet& sheet)
 
     // The system menu open under the control box, its second item selected.
     TsuiTitleBarPopupMenu* menu = bar->SystemMenu();
-    menu->Popup(bar->mapToGlobal(QPoint(0, bar->height())));
+    bar->PopupSystemMenu(bar->mapToGlobal(QPoint(0, bar->height())));
     QCoreApplication::processEvents();
     menu->setActiveAction(menu->MaximizeItem());
     QImage withMenu = windowPicture(host.get());
