@@ -1,13 +1,12 @@
 #include "XvfbServer.h"
 
-#include <xcb/xcb.h>
-
 #include <QByteArray>
 
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <string>
 #include <unistd.h>
@@ -25,6 +24,8 @@ XvfbServer::XvfbServer()
         return;
     }
     if (pid == 0) {
+        // Gone with the test program however that ends.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         close(pipeFds[0]);
         const int devNull = open("/dev/null", O_RDWR);
         dup2(devNull, STDIN_FILENO);
@@ -62,32 +63,6 @@ XvfbServer::~XvfbServer()
         kill(m_pid, SIGTERM);
         waitpid(m_pid, nullptr, 0);
     }
-}
-
-bool XvfbServer::setWorkArea(const QRect& area) const
-{
-    xcb_connection_t* connection = xcb_connect(m_display.toLatin1().constData(), nullptr);
-    if (xcb_connection_has_error(connection)) {
-        xcb_disconnect(connection);
-        return false;
-    }
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    const char name[] = "_NET_WORKAREA";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-    if (!atom) {
-        xcb_disconnect(connection);
-        return false;
-    }
-    const uint32_t value[4] = {uint32_t(area.x()), uint32_t(area.y()), uint32_t(area.width()),
-                               uint32_t(area.height())};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, screen->root, atom->atom, XCB_ATOM_CARDINAL, 32, 4, value);
-    free(atom);
-    xcb_flush(connection);
-    // A round trip makes sure the property is set before anyone reads it.
-    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-    xcb_disconnect(connection);
-    return true;
 }
 
 std::unique_ptr<XvfbServer> XvfbServer::startForTests(QString& why)

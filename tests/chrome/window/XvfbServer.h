@@ -21,10 +21,6 @@ public:
     // Why there is no server.
     QString failure() const { return m_failure; }
 
-    // Publishes a desktop work area on the root window, as a desktop with
-    // a panel does, so the work area differs from the screen.
-    bool setWorkArea(const QRect& area) const;
-
     static QRect screenGeometry() { return QRect(0, 0, 1024, 768); }
 
     // A server for a test program, unless QUARLEX_NO_XVFB is set or none
