@@ -127,7 +127,7 @@ TEST_F(RealWindow, MaximiseFillsTheWorkAreaAndRestoreGoesBack)
     WAIT_EQ(host->geometry(), QRect(0, 0, 1024, 728));
     // The state comes back from the manager after the geometry: the second
     // click must see it, or it would maximise again.
-    WAIT_TRUE(host->isMaximized());
+    WAIT_TRUE(host->isMaximized()) << int(host->windowState());
     EXPECT_EQ(frame->geometry(), QRect(1, 0, 1022, 727));
     EXPECT_EQ(bar()->width(), 1022);
 
