@@ -33,9 +33,10 @@ void SqlDataSet::setModel(QSqlTableModel* model)
         return;
     setActive(false);
     m_model = model;
-    if (model)
+    if (model) {
         model->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    m_mapper.setModel(model);
+        m_mapper.setModel(model);
+    }
 }
 
 void SqlDataSet::setActive(bool active)

@@ -4,6 +4,7 @@
 #include "skin/controls/TsuiButton.h"
 #include "skin/controls/TsuiCheckBox.h"
 #include "skin/controls/TsuiComboBox.h"
+#include "skin/controls/TsuiDBNavigator.h"
 #include "skin/controls/TsuiEdit.h"
 #include "skin/controls/TsuiImagePanel.h"
 #include "skin/controls/TsuiProgressBar.h"
@@ -17,4 +18,5 @@ void RegisterControlComponents()
     ComponentRegistry::registerType<TsuiComboBox>(QStringLiteral("TsuiComboBox"));
     ComponentRegistry::registerType<TsuiProgressBar>(QStringLiteral("TsuiProgressBar"));
     ComponentRegistry::registerType<TsuiImagePanel>(QStringLiteral("TsuiImagePanel"));
+    ComponentRegistry::registerType<TsuiDBNavigator>(QStringLiteral("TsuiDBNavigator"));
 }
