@@ -54,9 +54,10 @@ QSqlDatabase HistoryDatabase::database() const
     return QSqlDatabase::database(m_connection, false);
 }
 
-bool HistoryDatabase::fail(const QString& error)
+bool HistoryDatabase::fail(const QString& error, const QString& code)
 {
     m_error = error;
+    m_errorCode = code;
     return false;
 }
 
@@ -109,7 +110,7 @@ bool HistoryDatabase::readLayout(Layout& layout, int& version)
 {
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return fail(query.lastError().text());
+        return fail(query.lastError().text(), query.lastError().nativeErrorCode());
     version = query.value(0).toInt();
     if (version > SchemaVersion) {
         layout = Layout::Newer;
@@ -119,12 +120,12 @@ bool HistoryDatabase::readLayout(Layout& layout, int& version)
         // Only an empty file is made a history; tables of anything else
         // that QUARLEX_HISTORY happens to name are not touched.
         if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
-            return fail(query.lastError().text());
+            return fail(query.lastError().text(), query.lastError().nativeErrorCode());
         layout = query.value(0).toLongLong() == 0 ? Layout::Empty : Layout::Foreign;
         return true;
     }
     if (!query.exec(QStringLiteral("PRAGMA table_info(conversions)")))
-        return fail(query.lastError().text());
+        return fail(query.lastError().text(), query.lastError().nativeErrorCode());
     QStringList columns;
     while (query.next())
         columns << query.value(1).toString();

@@ -33,6 +33,8 @@ public:
     // False when the file could not be opened; error() tells why.
     bool isOpen() const { return m_open; }
     QString error() const { return m_error; }
+    // SQLite's code for the error, as text ("5" when busy); empty when none.
+    QString errorCode() const { return m_errorCode; }
     QSqlDatabase database() const;
 
     // Statements from now on give up once `budget` has passed, and wait at
@@ -45,7 +47,7 @@ public:
     // writer and writers of two processes only queue briefly.
     void useWriteAheadLog();
 
-    bool fail(const QString& error);
+    bool fail(const QString& error, const QString& code = {});
 
 private:
     bool open(const QString& path, Access access);
@@ -53,6 +55,7 @@ private:
 
     QString m_connection;
     QString m_error;
+    QString m_errorCode;
     bool m_open = false;
     void* m_handle = nullptr;
     std::chrono::steady_clock::time_point m_deadline = std::chrono::steady_clock::time_point::max();

@@ -104,8 +104,10 @@ HistoryStore::State HistoryStore::prepare(std::chrono::milliseconds busyWait)
 
     HistoryDatabase::Layout layout;
     int version = 0;
+    // Another QUARLEX turning a new file to write-ahead logging holds it
+    // for a moment: busy, not broken.
     if (!m_db->readLayout(layout, version))
-        return failed(m_db->error(), {});
+        return failed(m_db->error(), m_db->errorCode());
     switch (layout) {
     case HistoryDatabase::Layout::Newer:
         return failed(QStringLiteral("it was written by a newer QUARLEX (layout %1) and is left as it is")
@@ -141,7 +143,7 @@ HistoryStore::State HistoryStore::createTable()
     if (!created || !query.exec(QStringLiteral("COMMIT"))) {
         const QSqlError error = query.lastError();
         query.exec(QStringLiteral("ROLLBACK"));
-        return failed(created ? error.text() : m_db->error(), error.nativeErrorCode());
+        return created ? failed(error.text(), error.nativeErrorCode()) : failed(m_db->error(), m_db->errorCode());
     }
     // The other process may have made something else of the file meanwhile.
     return prepare(0ms);
