@@ -108,6 +108,18 @@ void HistoryDatabase::limit(std::chrono::milliseconds budget, std::chrono::milli
 
 bool HistoryDatabase::readLayout(Layout& layout, int& version)
 {
+    // One snapshot for all the questions: read one by one, another QUARLEX
+    // creating the table in between would make a new file look foreign.
+    QSqlQuery savepoint(database());
+    if (!savepoint.exec(QStringLiteral("SAVEPOINT layout")))
+        return fail(savepoint.lastError().text(), savepoint.lastError().nativeErrorCode());
+    const bool read = readLayoutOnce(layout, version);
+    savepoint.exec(QStringLiteral("RELEASE layout"));
+    return read;
+}
+
+bool HistoryDatabase::readLayoutOnce(Layout& layout, int& version)
+{
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
         return fail(query.lastError().text(), query.lastError().nativeErrorCode());

@@ -51,6 +51,7 @@ public:
 
 private:
     bool open(const QString& path, Access access);
+    bool readLayoutOnce(Layout& layout, int& version);
     bool guard();
 
     QString m_connection;

@@ -112,9 +112,10 @@ TEST(ConversionHistory, TwoProcessesAtOnceLoseNoRow)
     const auto two = startQuarlex(historyFile, second);
     ASSERT_TRUE(one->waitForFinished(3 * 60 * 1000));
     ASSERT_TRUE(two->waitForFinished(3 * 60 * 1000));
-    EXPECT_EQ(one->exitCode(), 0) << one->readAllStandardError().constData();
-    EXPECT_EQ(two->exitCode(), 0) << two->readAllStandardError().constData();
-    EXPECT_EQ(outcomes(historyFile), QStringList(40, QStringLiteral("converted")));
+    const QByteArray errors = one->readAllStandardError() + two->readAllStandardError();
+    EXPECT_EQ(one->exitCode(), 0) << errors.constData();
+    EXPECT_EQ(two->exitCode(), 0) << errors.constData();
+    EXPECT_EQ(outcomes(historyFile), QStringList(40, QStringLiteral("converted"))) << errors.constData();
 }
 
 TEST(ConversionHistory, AnUnusableHistoryDoesNotStopTheConversion)
