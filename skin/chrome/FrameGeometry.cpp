@@ -5,29 +5,25 @@
 
 namespace chrome {
 
-QRect PanelBounds(QSize hostClient, int borderWidth, bool titleBarVisible, bool mdiChild)
+QRect PanelBounds(QSize hostClient, int borderWidth, bool titleBarVisible)
 {
     const int b = borderWidth;
     const int top = titleBarVisible ? 0 : b;
-    // An MDI child's client edge takes three more pixels.
-    const int shrink = mdiChild ? 3 : 0;
-    return QRect(b, top, hostClient.width() - 2 * b - shrink, hostClient.height() - b - top - shrink);
+    return QRect(b, top, hostClient.width() - 2 * b, hostClient.height() - b - top);
 }
 
-QList<QRect> BorderStrips(QSize hostClient, int borderWidth, bool mdiChild)
+QList<QRect> BorderStrips(QSize hostClient, int borderWidth)
 {
     const int b = borderWidth;
     const int cw = hostClient.width();
     const int ch = hostClient.height();
-    const int shrink = mdiChild ? 3 : 0;
-    const int leftBottom = mdiChild ? ch - 2 : ch;
     // The top line is drawn with a pen of width B centred on row 0, so only
     // its lower half (rounded up) lands inside the window.
     const int topRows = b - b / 2;
     return {
-        QRect(QPoint(0, 0), QPoint(b - 1, leftBottom - 1)),
-        QRect(QPoint(0, ch - b - shrink), QPoint(cw - 1, ch - 1)),
-        QRect(QPoint(cw - b - shrink, 0), QPoint(cw - 1, ch - 1)),
+        QRect(QPoint(0, 0), QPoint(b - 1, ch - 1)),
+        QRect(QPoint(0, ch - b), QPoint(cw - 1, ch - 1)),
+        QRect(QPoint(cw - b, 0), QPoint(cw - 1, ch - 1)),
         QRect(0, 0, cw, topRows),
     };
 }

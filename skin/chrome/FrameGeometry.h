@@ -36,11 +36,11 @@ inline constexpr int kResizeBand = 5;
 // Where the frame's panel sits in its host's client area: inside the border
 // strips, flush with the top while the title bar shows (the bar then covers
 // the top border line).
-QRect PanelBounds(QSize hostClient, int borderWidth, bool titleBarVisible, bool mdiChild = false);
+QRect PanelBounds(QSize hostClient, int borderWidth, bool titleBarVisible);
 
 // The strips the frame paints in its border colour: left, bottom, right and
 // the top line (which the title bar covers while it is visible).
-QList<QRect> BorderStrips(QSize hostClient, int borderWidth, bool mdiChild = false);
+QList<QRect> BorderStrips(QSize hostClient, int borderWidth);
 
 // Host size for a requested panel size. The height keeps the historic
 // B + B div 2 allowance (not 2B): stored form sizes were measured with it.

@@ -9,19 +9,17 @@ TEST(FrameGeometry, PanelBoundsFollowBorderAndTitleBar)
     struct Row {
         int border;
         bool titleBar;
-        bool mdi;
         QRect expected;
     };
     const Row rows[] = {
-        {1, true, false, QRect(1, 0, 628, 448)},
-        {1, false, false, QRect(1, 1, 628, 447)},
-        {3, true, false, QRect(3, 0, 624, 446)},
-        {3, false, false, QRect(3, 3, 624, 443)},
-        {1, true, true, QRect(1, 0, 625, 445)},
+        {1, true, QRect(1, 0, 628, 448)},
+        {1, false, QRect(1, 1, 628, 447)},
+        {3, true, QRect(3, 0, 624, 446)},
+        {3, false, QRect(3, 3, 624, 443)},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(PanelBounds(QSize(630, 449), r.border, r.titleBar, r.mdi), r.expected)
-            << "border " << r.border << " title bar " << r.titleBar << " mdi " << r.mdi;
+        EXPECT_EQ(PanelBounds(QSize(630, 449), r.border, r.titleBar), r.expected)
+            << "border " << r.border << " title bar " << r.titleBar;
 }
 
 TEST(FrameGeometry, HostSizeForPanelSize)
