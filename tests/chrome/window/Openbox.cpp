@@ -34,7 +34,7 @@ xcb_atom_t Intern(xcb_connection_t* connection, const char* name)
 {
     xcb_intern_atom_reply_t* reply =
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     free(reply);
     return atom;
 }
@@ -129,8 +129,8 @@ bool Openbox::waitUntilManaging(const QString& display, int panelHeight)
             break;
         }
         const std::vector<uint32_t> area = RootProperty(connection, screen->root, workArea);
-        ready = !RootProperty(connection, screen->root, check).empty() && area.size() >= 4 &&
-                QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3])) == expected;
+        ready = !RootProperty(connection, screen->root, check).empty() && area.size() >= 4
+            && QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3])) == expected;
         if (!ready)
             poll(nullptr, 0, 20);
     }

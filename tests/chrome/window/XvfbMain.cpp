@@ -43,7 +43,8 @@ int main(int argc, char** argv)
     {
         runtime::Application app(argc, argv);
         runtime::Application::setTitle(QStringLiteral("QUARLEX"));
-        if (!QTest::qWaitFor([&] { return QGuiApplication::primaryScreen()->availableGeometry() == manager->workArea(); }))
+        if (!QTest::qWaitFor(
+                [&] { return QGuiApplication::primaryScreen()->availableGeometry() == manager->workArea(); }))
             g_noDisplay = QStringLiteral("the work area did not reach the screen");
         result = RUN_ALL_TESTS();
     }
