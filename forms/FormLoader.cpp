@@ -120,7 +120,9 @@ private:
                                         lower + QLatin1String("d")};
         QMetaMethod signal;
         for (const QString& name : candidates) {
-            for (int i = 0; i < meta->methodCount() && !signal.isValid(); ++i) {
+            // From the most derived class up, so a class's own event wins
+            // over a base class signal of the same name.
+            for (int i = meta->methodCount() - 1; i >= 0 && !signal.isValid(); --i) {
                 const QMetaMethod method = meta->method(i);
                 if (method.methodType() == QMetaMethod::Signal && method.name() == name.toLatin1())
                     signal = method;

@@ -20,6 +20,11 @@ QRgb pixelOrBlack(const QImage& image, int x, int y)
 Canvas::Canvas(QPaintDevice* device)
     : m_painter(device)
 {
+    // On a HiDPI device pictures drawn at their own size are enlarged; they
+    // are smoothed rather than doubled pixel for pixel. At ratio 1 nothing
+    // is scaled and the rules above hold to the pixel.
+    if (device && device->devicePixelRatioF() != 1.0)
+        m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
 void Canvas::fillRect(const QRect& rect)

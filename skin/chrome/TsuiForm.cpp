@@ -6,7 +6,7 @@
 #include "runtime/MessageService.h"
 #include "runtime/RuntimeError.h"
 #include "skin/chrome/FrameGeometry.h"
-#include "skin/chrome/StyleValues.h"
+#include "skin/theme/LookSource.h"
 #include "skin/chrome/WindowActions.h"
 #include "skin/theme/FormHelpers.h"
 #include "skin/theme/SkinBitmaps.h"
@@ -159,10 +159,10 @@ void TsuiForm::fileThemeRemoved()
 void TsuiForm::setUIStyle(TsuiUIStyle style)
 {
     m_uiStyle = style;
-    const StyleValues values(m_fileTheme, style);
-    setBorderColor(values.Color(ThemeElement::FormBorderColor));
-    setBorderWidth(values.Int(ThemeElement::FormBorderWidthInt));
-    setColor(values.Color(ThemeElement::FormBackgroundColor));
+    const Look values = ResolveLook(m_fileTheme, style);
+    setBorderColor(values.formBorder);
+    setBorderWidth(values.formBorderWidth);
+    setColor(values.formBackground);
     m_menuBarColor = m_color;
     m_titleBar->setFileTheme(m_fileTheme);
     m_titleBar->setUIStyle(style);

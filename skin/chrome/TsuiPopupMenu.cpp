@@ -4,7 +4,7 @@
 #include "runtime/BitmapResource.h"
 #include "runtime/FontSubstitute.h"
 #include "skin/chrome/MenuItemStyle.h"
-#include "skin/chrome/StyleValues.h"
+#include "skin/theme/LookSource.h"
 #include "skin/theme/BuiltinTheme.h"
 #include "skin/theme/MenuDrawing.h"
 
@@ -60,13 +60,13 @@ void TsuiPopupMenu::setUIStyle(TsuiUIStyle style)
     m_menuItemHeight = mac ? 20 : 21;
     m_separatorHeight = mac ? 12 : 5;
     m_separatorColor = mac ? kBlack : 0x848284;
-    const StyleValues values(m_fileTheme, style);
-    m_barColor = values.Color(ThemeElement::MenuBarColor);
-    m_color = values.Color(ThemeElement::MenuBackgroundColor);
-    m_fontColor = values.Color(ThemeElement::MenuFontColor);
-    m_selectedBorderColor = values.Color(ThemeElement::MenuSelectedBorderColor);
-    m_selectedColor = values.Color(ThemeElement::MenuSelectedBackgroundColor);
-    m_selectedFontColor = values.Color(ThemeElement::MenuSelectedFontColor);
+    const Look values = ResolveLook(m_fileTheme, style);
+    m_barColor = values.menuBar;
+    m_color = values.menuBackground;
+    m_fontColor = values.menuFont;
+    m_selectedBorderColor = values.menuSelectedBorder;
+    m_selectedColor = values.menuSelectedBackground;
+    m_selectedFontColor = values.menuSelectedFont;
     relayout();
 }
 
@@ -228,8 +228,8 @@ QImage TsuiPopupMenu::Compose()
             DrawItem(item, canvas, r, item == activeAction());
     }
     if (m_flatMenu) {
-        const StyleValues values(m_fileTheme, m_uiStyle);
-        DrawPopupMenuBorder(canvas, size(), kBlack, values.Color(ThemeElement::FormBackgroundColor));
+        const Look values = ResolveLook(m_fileTheme, m_uiStyle);
+        DrawPopupMenuBorder(canvas, size(), kBlack, values.formBackground);
     } else {
         // The raised edge a popup menu window has without the flat border.
         const QRect all = rect();

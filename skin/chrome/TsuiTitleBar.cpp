@@ -4,7 +4,7 @@
 #include "runtime/Canvas.h"
 #include "runtime/FontSubstitute.h"
 #include "skin/chrome/FrameGeometry.h"
-#include "skin/chrome/StyleValues.h"
+#include "skin/theme/LookSource.h"
 #include "skin/chrome/TsuiTitleBarPopupMenu.h"
 #include "skin/chrome/WindowActions.h"
 #include "skin/theme/BuiltinTheme.h"
@@ -95,9 +95,9 @@ void TsuiTitleBar::setUIStyle(TsuiUIStyle style)
         return;
     pushButtonContext();
     m_sections.Clear();
-    const StyleValues values(m_fileTheme, style);
+    const Look values = ResolveLook(m_fileTheme, style);
     applyLayout(values);
-    const TsuiUIStyle effective = values.FromFile() ? TsuiUIStyle::FromThemeFile : values.Effective();
+    const TsuiUIStyle effective = values.style;
     for (int i = 0; i < m_buttons.Count(); ++i)
         m_buttons[i]->setUIStyle(effective);
     m_systemMenu->setUIStyle(effective);
@@ -110,37 +110,37 @@ void TsuiTitleBar::setUIStyle(TsuiUIStyle style)
     update();
 }
 
-void TsuiTitleBar::applyLayout(const StyleValues& values)
+void TsuiTitleBar::applyLayout(const Look& values)
 {
     QImage picture;
-    values.Bitmap(ThemeElement::TitleBarLeftImage, picture);
+    values.bitmap(ThemeElement::TitleBarLeftImage, picture);
     TsuiTitleBarSection* left = m_sections.Add();
     left->setPicture(&picture);
     left->setAutoSize(true);
 
     picture = QImage();
-    values.Bitmap(ThemeElement::TitleBarRightImage, picture);
+    values.bitmap(ThemeElement::TitleBarRightImage, picture);
     TsuiTitleBarSection* right = m_sections.Add();
     right->setPicture(&picture);
     right->setAutoSize(true);
     right->setAlign(suiRight);
 
     picture = QImage();
-    values.Bitmap(ThemeElement::TitleBarClientImage, picture);
+    values.bitmap(ThemeElement::TitleBarClientImage, picture);
     TsuiTitleBarSection* client = m_sections.Add();
     client->setPicture(&picture);
     client->setAlign(suiClient);
 
-    m_leftBtnXOffset = values.Int(ThemeElement::TitleBarButtonLeftOffsetInt);
-    m_rightBtnXOffset = values.Int(ThemeElement::TitleBarButtonRightOffsetInt);
-    m_outlineColor = values.Color(ThemeElement::FormBorderColor);
+    m_leftBtnXOffset = values.titleBarButtonLeftOffset;
+    m_rightBtnXOffset = values.titleBarButtonRightOffset;
+    m_outlineColor = values.formBorder;
     QImage strip;
-    values.Bitmap(ThemeElement::TitleBarButtonImage, strip);
+    values.bitmap(ThemeElement::TitleBarButtonImage, strip);
     m_captionBandHeight = strip.height();
-    m_captionTop = values.Int(ThemeElement::TitleBarButtonTopInt);
+    m_captionTop = values.titleBarButtonTop;
     if (QWidget* host = HostForm())
-        host->setMinimumWidth(values.Int(ThemeElement::FormMinWidthInt));
-    m_roundCorner = values.Int(ThemeElement::FormRoundCornerInt);
+        host->setMinimumWidth(values.formMinWidth);
+    m_roundCorner = values.formRoundCorner;
 }
 
 void TsuiTitleBar::setAutoSize(bool autoSize)

@@ -120,7 +120,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void applyLayout(const class StyleValues& values);
+    void applyLayout(const struct Look& values);
     // Tells the buttons what they need from here: the theme, the window's
     // maximised state, whether the bar is custom.
     void pushButtonContext();

@@ -2,7 +2,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/MessageService.h"
-#include "skin/chrome/StyleValues.h"
+#include "skin/theme/LookSource.h"
 
 namespace {
 // The button strip holds 18 square frames in groups of three.
@@ -27,7 +27,7 @@ constexpr int kRestoreFrame = 10;
 TsuiTitleBarButton::TsuiTitleBarButton(TitleBarButtonCollection* collection)
     : m_collection(collection)
 {
-    m_transparent = StyleValues(nullptr, m_uiStyle).Bool(ThemeElement::TitleBarButtonTransparentBool);
+    m_transparent = ResolveLook(nullptr, m_uiStyle).titleBarButtonTransparent;
 }
 
 int TsuiTitleBarButton::Index() const
@@ -114,21 +114,21 @@ void TsuiTitleBarButton::Assign(const TsuiTitleBarButton& source)
 
 void TsuiTitleBarButton::loadFrames(int firstFrame)
 {
-    const StyleValues values(m_collection->context().fileTheme, m_uiStyle);
-    values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picNormal, kButtonFrames, firstFrame);
-    values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picMouseOn, kButtonFrames, firstFrame + 1);
-    values.BitmapFrame(ThemeElement::TitleBarButtonImage, m_picMouseDown, kButtonFrames, firstFrame + 2);
+    const Look values = ResolveLook(m_collection->context().fileTheme, m_uiStyle);
+    values.bitmapFrame(ThemeElement::TitleBarButtonImage, m_picNormal, kButtonFrames, firstFrame);
+    values.bitmapFrame(ThemeElement::TitleBarButtonImage, m_picMouseOn, kButtonFrames, firstFrame + 1);
+    values.bitmapFrame(ThemeElement::TitleBarButtonImage, m_picMouseDown, kButtonFrames, firstFrame + 2);
 }
 
 void TsuiTitleBarButton::LoadStyleGlyphs()
 {
-    const StyleValues values(m_collection->context().fileTheme, m_uiStyle);
-    m_transparent = values.Bool(ThemeElement::TitleBarButtonTransparentBool);
+    const Look values = ResolveLook(m_collection->context().fileTheme, m_uiStyle);
+    m_transparent = values.titleBarButtonTransparent;
     const int first = FirstFrameOf(m_buttonType);
     if (first == 0)
         return;
     loadFrames(first);
-    setTop(values.Int(ThemeElement::TitleBarButtonTopInt));
+    setTop(values.titleBarButtonTop);
     if (m_buttonType == suiMax)
         UpdateMaxGlyph();
 }

@@ -75,3 +75,11 @@ bool IsBlankCaption(const QString& caption)
             return false;
     return true;
 }
+
+FocusMark ButtonFocusMark(TsuiUIStyle storedStyle, bool captionBold, bool captionShown, bool hasGlyph)
+{
+    const bool boldStyle = storedStyle == TsuiUIStyle::MacOS || storedStyle == TsuiUIStyle::BlueGlass;
+    if (boldStyle && !captionBold && captionShown && !hasGlyph)
+        return FocusMark::BoldCaption;
+    return FocusMark::Rectangle;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/ControlEnums.h"
+#include "skin/theme/UIStyle.h"
 
 #include <QPoint>
 #include <QSize>
@@ -38,3 +39,12 @@ QSize ButtonAutoSize(QSize strip);
 // A caption made only of characters of code 32 or below draws nothing; the
 // untrimmed caption is what gets drawn otherwise.
 bool IsBlankCaption(const QString& caption);
+
+enum class FocusMark { None, Rectangle, BoldCaption };
+
+// How a focused button shows its focus. MacOS and BlueGlass (the stored
+// style decides) draw the caption bold instead of the dotted rectangle; but
+// where bold would change nothing on screen (the caption is bold already,
+// there is none, or it sits beside a glyph, which is never drawn bold) the
+// rectangle is drawn, so keyboard users always see where they are.
+FocusMark ButtonFocusMark(TsuiUIStyle storedStyle, bool captionBold, bool captionShown, bool hasGlyph);

@@ -15,12 +15,12 @@ void FrameCache::clear()
     m_loaded.fill(false);
 }
 
-const QImage& FrameCache::frame(const ThemeSource& theme, int index)
+const QImage& FrameCache::frame(const Look& look, int index)
 {
     QImage& picture = m_frames[index - 1];
     if (!m_loaded[index - 1]) {
         try {
-            theme.bitmapFrame(m_element, picture, m_frameCount, index);
+            look.bitmapFrame(m_element, picture, m_frameCount, index);
         } catch (const std::exception&) {
             picture = QImage();
             if (!m_blank.isEmpty()) {

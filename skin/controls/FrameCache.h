@@ -1,14 +1,14 @@
 #pragma once
 
 #include "skin/theme/ThemeElement.h"
-#include "skin/theme/ThemeSource.h"
+#include "skin/theme/Look.h"
 
 #include <QImage>
 #include <QSize>
 #include <QVector>
 
 // The frames of one skin strip a control shows for its states, loaded from
-// its theme source on first use and kept until the style or theme changes,
+// its look on first use and kept until the style or theme changes,
 // so a repaint does not decode the strip again.
 class FrameCache {
 public:
@@ -18,7 +18,7 @@ public:
 
     void clear();
     // Frame `index` (1-based) of the strip.
-    const QImage& frame(const ThemeSource& theme, int index);
+    const QImage& frame(const Look& look, int index);
 
 private:
     ThemeElement m_element;

@@ -3,10 +3,20 @@
 #include "runtime/FontSubstitute.h"
 
 #include <QCache>
-#include <QKeySequence>
 #include <QStackedWidget>
 #include <QWidget>
 #include <QTabWidget>
+
+QImage& PrepareBuffer(QImage& buffer, const QWidget* control)
+{
+    const qreal ratio = control->devicePixelRatioF();
+    const QSize pixels = (QSizeF(control->size()) * ratio).toSize();
+    if (buffer.size() != pixels || buffer.devicePixelRatio() != ratio) {
+        buffer = QImage(pixels, runtime::BitmapFormat);
+        buffer.setDevicePixelRatio(ratio);
+    }
+    return buffer;
+}
 
 void DrawFocusRect(runtime::Canvas& canvas, const QRect& rect)
 {
@@ -61,17 +71,21 @@ void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, c
                             .arg(rect.width())
                             .arg(rect.height())
                             .arg(text);
+    // On a HiDPI canvas the layer has the canvas's ratio, so the glyphs are
+    // drawn at full resolution rather than doubled.
+    const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     static QCache<QString, QImage> layers(256);
-    QImage* layer = layers.object(key);
+    QImage* layer = layers.object(key + QStringLiteral("|%1").arg(ratio));
     if (!layer) {
-        layer = new QImage(rect.size(), QImage::Format_ARGB32_Premultiplied);
+        layer = new QImage((QSizeF(rect.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        layer->setDevicePixelRatio(ratio);
         layer->fill(Qt::transparent);
         QPainter lp(layer);
         lp.setFont(font);
         lp.setPen(color);
         lp.drawText(QRect(QPoint(0, 0), rect.size()), flags, text);
         lp.end();
-        layers.insert(key, layer);
+        layers.insert(key + QStringLiteral("|%1").arg(ratio), layer);
     }
     p.drawImage(rect.topLeft(), *layer);
 }
@@ -87,12 +101,4 @@ QFont DefaultCanvasFont()
     QFont font(runtime::DesignedFontSubstitute());
     font.setPointSize(8);
     return font;
-}
-
-int GrabMnemonic(QWidget* widget, int previousId, const QString& caption)
-{
-    if (previousId)
-        widget->releaseShortcut(previousId);
-    const QKeySequence key = QKeySequence::mnemonic(caption);
-    return key.isEmpty() ? 0 : widget->grabShortcut(key);
 }

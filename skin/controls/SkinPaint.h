@@ -11,6 +11,12 @@ class QWidget;
 
 // Small painting steps the skinned controls share.
 
+// Readies the off-screen picture a control composes itself in: the
+// control's size at its device pixel ratio, so captions are drawn at the
+// screen's full resolution (and stretched skin pictures scale smoothly)
+// instead of being drawn at 1x and doubled. At ratio 1 nothing changes.
+QImage& PrepareBuffer(QImage& buffer, const QWidget* control);
+
 // The dotted focus rectangle: every other pixel of the rectangle's one-pixel
 // outline inverted, in a checkerboard aligned to the canvas origin, so drawing
 // it twice restores the picture.
@@ -31,7 +37,3 @@ QColor FontColorOf(const QWidget* widget);
 // 8 points, stood in for by the installed sans-serif family); used where a
 // control has no font of its own.
 QFont DefaultCanvasFont();
-
-// Registers the caption's accelerator ("&S" -> Alt+S) as a shortcut of the
-// widget, releasing the previous one; returns the new shortcut id (0: none).
-int GrabMnemonic(QWidget* widget, int previousId, const QString& caption);

@@ -1,10 +1,8 @@
 #include "skin/controls/TsuiButton.h"
 
-#include "skin/controls/ButtonRules.h"
+#include "runtime/Canvas.h"
 #include "skin/controls/SkinPaint.h"
-#include "skin/theme/SkinBitmaps.h"
 #include "skin/theme/StretchedSkin.h"
-#include "skin/theme/WidgetDrawing.h"
 
 #include <QFontMetrics>
 
@@ -39,70 +37,72 @@ void TsuiButton::setSpacing(int spacing)
 void TsuiButton::uiStyleChanged()
 {
     m_skinCache.clear();
-    setTransparent(theme().boolean(ThemeElement::ButtonTransparentBool));
+    setTransparent(look().buttonTransparent);
 }
 
-void TsuiButton::paintPic(runtime::Canvas& canvas, const QImage& picture)
+void TsuiButton::initStyleOption(ButtonOption* option) const
 {
-    canvas.painter().setFont(font());
-    const bool keyed = picTransparent();
-    const QImage& skin = m_skinCache.get(picture, size(), keyed, [&](QImage& target) {
-        runtime::Canvas skinCanvas(&target);
-        DrawStretchedSkin(picture, skinCanvas, rect(), keyed);
-    });
-    canvas.painter().drawImage(0, 0, skin);
-    if (m_glyph.isNull())
+    TsuiCustomButton::initStyleOption(option);
+    const bool glyph = !m_glyph.isNull();
+    if (option->focus != FocusMark::None) {
+        option->focus = ButtonFocusMark(uiStyle(), font().bold(), !option->caption.isEmpty(), glyph);
+        if (option->focus == FocusMark::BoldCaption)
+            option->font.setBold(true);
+    }
+    if (!glyph)
         return;
-
     const QFontMetrics metrics(font());
     const QSize text(metrics.horizontalAdvance(caption()), metrics.height());
     const QSize frame = GlyphFrameSize(m_glyph.size());
     const GlyphPlacement place = PlaceGlyph(m_layout, size(), text, frame, m_spacing);
-    m_textPos = place.text;
-    drawGlyph(canvas, mouseDown() ? place.glyph + QPoint(1, 1) : place.glyph, frame);
-}
-
-void TsuiButton::drawGlyph(runtime::Canvas& canvas, QPoint at, QSize frame)
-{
-    const QRgb key = m_glyph.pixel(0, 0); // the mask colour is the top-left pixel
+    option->glyphPos = place.glyph;
+    option->textPos = place.text;
+    option->glyphKey = m_glyph.pixel(0, 0);
     if (GlyphHasTwoFrames(m_glyph.size())) {
         // The second frame is the glyph's own disabled look; it is never greyed.
-        const int left = isEnabled() ? 0 : frame.width();
-        canvas.drawTransparent(at.x(), at.y(), m_glyph.copy(left, 0, frame.width(), frame.height()), key);
-    } else if (isEnabled()) {
-        canvas.drawTransparent(at.x(), at.y(), m_glyph, key);
+        option->glyph = m_glyph.copy(isEnabled() ? 0 : frame.width(), 0, frame.width(), frame.height());
     } else {
-        canvas.drawDisabled(at.x(), at.y(), m_glyph, true);
+        option->glyph = m_glyph;
+        option->greyGlyph = !isEnabled();
     }
 }
 
-void TsuiButton::paintText(runtime::Canvas& canvas, const QString& text)
+void TsuiButton::paintPic(runtime::Canvas& canvas, const ButtonOption& option, const QImage& picture) const
 {
-    if (m_glyph.isNull()) {
-        TsuiCustomButton::paintText(canvas, text);
+    canvas.painter().setFont(option.font);
+    const QImage& skin = m_skinCache.get(picture, option.rect.size(), option.transparent, [&](QImage& target) {
+        runtime::Canvas skinCanvas(&target);
+        DrawStretchedSkin(picture, skinCanvas, option.rect, option.transparent);
+    });
+    canvas.painter().drawImage(0, 0, skin);
+    if (option.glyph.isNull())
         return;
-    }
-    canvas.painter().setFont(font());
-    m_focusBold = false;
-    const int topLeft = Qt::AlignLeft | Qt::AlignTop;
-    QPoint at = m_textPos;
-    if (!isEnabled()) {
-        const QPoint shadow = at + QPoint(1, 1);
-        DrawSingleLine(canvas, runtime::Rect(shadow.x(), shadow.y(), width(), height()), topLeft, text,
-                       QColor(0xFF, 0xFF, 0xFF));
-        DrawSingleLine(canvas, runtime::Rect(at.x(), at.y(), width(), height()), topLeft, text, QColor(0x80, 0x80, 0x80));
-        return;
-    }
-    if (mouseDown())
-        at += QPoint(1, 1);
-    DrawSingleLine(canvas, runtime::Rect(at.x(), at.y(), width(), height()), topLeft, text, FontColorOf(this));
-}
-
-void TsuiButton::paintFocus(runtime::Canvas& canvas)
-{
-    // The stored style decides, not the effective one.
-    if (uiStyle() == TsuiUIStyle::MacOS || uiStyle() == TsuiUIStyle::BlueGlass)
-        m_focusBold = true;
+    const QPoint at = option.pressed() ? option.glyphPos + QPoint(1, 1) : option.glyphPos;
+    if (option.greyGlyph)
+        canvas.drawDisabled(at.x(), at.y(), option.glyph, true);
     else
-        TsuiCustomButton::paintFocus(canvas);
+        canvas.drawTransparent(at.x(), at.y(), option.glyph, option.glyphKey);
+}
+
+void TsuiButton::paintText(runtime::Canvas& canvas, const ButtonOption& option) const
+{
+    if (option.glyph.isNull()) {
+        TsuiCustomButton::paintText(canvas, option);
+        return;
+    }
+    // Beside a glyph the caption is never bold.
+    canvas.painter().setFont(font());
+    const int topLeft = Qt::AlignLeft | Qt::AlignTop;
+    const int w = option.rect.width(), h = option.rect.height();
+    QPoint at = option.textPos;
+    if (!option.enabled()) {
+        const QPoint shadow = at + QPoint(1, 1);
+        DrawSingleLine(canvas, runtime::Rect(shadow.x(), shadow.y(), w, h), topLeft, option.caption,
+                       QColor(0xFF, 0xFF, 0xFF));
+        DrawSingleLine(canvas, runtime::Rect(at.x(), at.y(), w, h), topLeft, option.caption, QColor(0x80, 0x80, 0x80));
+        return;
+    }
+    if (option.pressed())
+        at += QPoint(1, 1);
+    DrawSingleLine(canvas, runtime::Rect(at.x(), at.y(), w, h), topLeft, option.caption, option.fontColor);
 }

@@ -8,8 +8,8 @@
 
 // The published push button: the style's three-frame skin stretched to the
 // button with its corners kept, an optional glyph placed beside the caption,
-// and the focus mark of its style (a bold caption in MacOS and BlueGlass, a
-// dotted rectangle elsewhere).
+// and the focus mark of its style (a bold caption in MacOS and BlueGlass
+// where that shows, a dotted rectangle elsewhere).
 class TsuiButton : public TsuiCustomButton {
     Q_OBJECT
     Q_PROPERTY(QImage Glyph READ glyph WRITE setGlyph)
@@ -31,21 +31,16 @@ public:
     uint resHandle() const { return 0; }
     void setResHandle(uint) {}
 
-    // Top-left of the caption as the last paint placed it beside the glyph.
-    QPoint textPos() const { return m_textPos; }
+    void initStyleOption(ButtonOption* option) const override;
 
 protected:
     void uiStyleChanged() override;
-    void paintPic(runtime::Canvas& canvas, const QImage& picture) override;
-    void paintText(runtime::Canvas& canvas, const QString& text) override;
-    void paintFocus(runtime::Canvas& canvas) override;
+    void paintPic(runtime::Canvas& canvas, const ButtonOption& option, const QImage& picture) const override;
+    void paintText(runtime::Canvas& canvas, const ButtonOption& option) const override;
 
 private:
-    void drawGlyph(runtime::Canvas& canvas, QPoint at, QSize frame);
-
     QImage m_glyph;
     TButtonLayout m_layout = blGlyphLeft;
     int m_spacing = 4;
-    QPoint m_textPos;
-    SkinCache m_skinCache;
+    mutable SkinCache m_skinCache;
 };

@@ -1,71 +1,56 @@
 #include "skin/controls/TsuiCheckBox.h"
 
+#include "runtime/Canvas.h"
 #include "forms/FormLoader.h"
 #include "skin/controls/CheckBoxRules.h"
 #include "skin/controls/SkinPaint.h"
 #include "skin/theme/BuiltinTheme.h"
-#include "skin/theme/SkinBitmaps.h"
-#include "skin/theme/StretchedSkin.h"
 #include "skin/theme/WidgetDrawing.h"
 
+#include <QEvent>
 #include <QFontMetrics>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-bool isToggleKey(int key)
-{
-    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-} // namespace
-
-TsuiCheckBox::TsuiCheckBox(QWidget* parent) : QWidget(parent), m_frames(ThemeElement::CheckBoxImage, 4)
+TsuiCheckBox::TsuiCheckBox(QWidget* parent)
+    : SkinnedButton(parent), m_look(this, [this] { styleApplied(); }), m_frames(ThemeElement::CheckBoxImage, 4)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::TabFocus);
+    setCheckable(true);
+    connect(this, &QAbstractButton::toggled, this, &TsuiCheckBox::checkedChanged);
     resize(93, 17);
-    setUIStyle(GetOwnerFormUIStyle(parent ? parent->window() : nullptr));
+    m_look.setStyle(GetOwnerFormUIStyle(parent ? parent->window() : nullptr));
 }
 
-void TsuiCheckBox::setUIStyle(TsuiUIStyle style)
+void TsuiCheckBox::styleApplied()
 {
-    m_theme.setStyle(style);
     m_frames.clear();
     applyAutoSize();
     update();
 }
 
-void TsuiCheckBox::setFileTheme(TsuiFileTheme* theme)
-{
-    m_theme.setFileTheme(theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(uiStyle());
-}
-
 void TsuiCheckBox::setCaption(const QString& caption)
 {
-    if (caption == m_caption)
+    if (caption == text())
         return;
-    m_caption = caption;
-    updateMnemonic();
+    setText(caption);
     applyAutoSize();
-    update();
 }
 
-void TsuiCheckBox::setChecked(bool checked)
+void TsuiCheckBox::checkedChanged()
 {
-    if (checked == m_checked)
-        return;
-    m_checked = checked;
     update();
-    doClick();
-}
-
-void TsuiCheckBox::doClick()
-{
     if (!forms::IsLoading(this))
         emit clicked();
+}
+
+void TsuiCheckBox::nextCheckState()
+{
+    // A click, a key or the accelerator: the box takes the focus first.
+    if (isEnabled() && isVisible())
+        setFocus(Qt::OtherFocusReason);
+    QAbstractButton::nextCheckState();
 }
 
 void TsuiCheckBox::setAutoSize(bool autoSize)
@@ -93,147 +78,72 @@ void TsuiCheckBox::setColor(const QColor& color)
     setPalette(p);
 }
 
-void TsuiCheckBox::setTabStop(bool tabStop)
-{
-    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
-}
-
 const QImage& TsuiCheckBox::framePicture(int frame)
 {
-    return m_frames.frame(m_theme, frame);
+    return m_frames.frame(m_look.look(), frame);
 }
 
 void TsuiCheckBox::applyAutoSize()
 {
+    // Sized when what it depends on changes (style, caption, font), never
+    // while painting.
     if (!m_autoSize)
         return;
     const QFontMetrics metrics(font());
-    const QSize picture = framePicture(CheckBoxFrameOf(m_checked, isEnabled())).size();
-    const QSize wanted = CheckBoxAutoSize(picture, metrics.horizontalAdvance(m_caption), metrics.height());
+    const QSize picture = framePicture(CheckBoxFrameOf(isChecked(), isEnabled())).size();
+    const QSize wanted = CheckBoxAutoSize(picture, metrics.horizontalAdvance(text()), metrics.height());
     if (wanted != size())
         resize(wanted);
 }
 
+CheckBoxOption TsuiCheckBox::styleOption() const
+{
+    CheckBoxOption option;
+    option.rect = rect();
+    option.frame = CheckBoxFrameOf(isChecked(), isEnabled());
+    option.background = color();
+    option.transparent = m_transparent;
+    option.caption = text();
+    option.font = font();
+    // A disabled box shows the disabled image but its caption unchanged.
+    option.fontColor = FontColorOf(this);
+    option.focused = tabStop() && hasFocus();
+    return option;
+}
+
 void TsuiCheckBox::paintEvent(QPaintEvent*)
 {
-    applyAutoSize();
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), runtime::BitmapFormat);
-    compose(m_buffer);
+    const CheckBoxOption option = styleOption();
+    compose(PrepareBuffer(m_buffer, this), option);
     QPainter(this).drawImage(0, 0, m_buffer);
 }
 
-void TsuiCheckBox::compose(QImage& buffer)
+void TsuiCheckBox::compose(QImage& buffer, const CheckBoxOption& option)
 {
-    const QImage& picture = framePicture(CheckBoxFrameOf(m_checked, isEnabled()));
-    buffer.fill(color());
+    const QImage& picture = framePicture(option.frame);
+    buffer.fill(option.background);
     runtime::Canvas canvas(&buffer);
-    if (m_transparent && parentWidget())
+    if (option.transparent && parentWidget())
         DrawParentBackground(canvas, IsTabSheet(parentWidget()) ? parentWidget() : this);
+    const QSize size = option.rect.size();
     if (!picture.isNull()) {
-        const QPoint at = CheckBoxImagePos(height(), picture.size());
+        const QPoint at = CheckBoxImagePos(size.height(), picture.size());
         canvas.draw(at.x(), at.y(), picture); // the check image is drawn opaque
     }
-    canvas.painter().setFont(font());
-    const int lineHeight = QFontMetrics(font()).height();
-    // A disabled box shows the disabled image but its caption unchanged.
-    DrawSingleLine(canvas, CheckBoxCaptionBox(size(), picture.size(), lineHeight), Qt::AlignLeft | Qt::AlignTop,
-                   m_caption, FontColorOf(this));
-    if (tabStop() && hasFocus())
-        DrawFocusRect(canvas, CheckBoxFocusRect(size(), picture.size(), lineHeight));
-}
-
-void TsuiCheckBox::toggle()
-{
-    setChecked(!m_checked);
-}
-
-void TsuiCheckBox::click()
-{
-    if (isEnabled() && isVisible())
-        setFocus(Qt::OtherFocusReason);
-    toggle();
-}
-
-void TsuiCheckBox::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = true;
-    QWidget::mousePressEvent(event);
-}
-
-void TsuiCheckBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // The second press of a double click is a press like any other, so a
-    // double click toggles twice.
-    mousePressEvent(event);
-}
-
-void TsuiCheckBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    QWidget::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || !m_leftPressed)
-        return;
-    m_leftPressed = false;
-    if (rect().contains(event->position().toPoint()))
-        click();
-}
-
-void TsuiCheckBox::keyPressEvent(QKeyEvent* event)
-{
-    // Space and Enter act on release; taking the press keeps Enter from
-    // reaching the form's default button as well.
-    if (isToggleKey(event->key()) && hasFocus() && isEnabled()) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void TsuiCheckBox::keyReleaseEvent(QKeyEvent* event)
-{
-    if (isToggleKey(event->key()) && !event->isAutoRepeat() && hasFocus() && isEnabled()) {
-        update();
-        click();
-        event->accept();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
-}
-
-void TsuiCheckBox::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void TsuiCheckBox::focusOutEvent(QFocusEvent* event)
-{
-    QWidget::focusOutEvent(event);
-    update();
+    canvas.painter().setFont(option.font);
+    const int lineHeight = QFontMetrics(option.font).height();
+    DrawSingleLine(canvas, CheckBoxCaptionBox(size, picture.size(), lineHeight), Qt::AlignLeft | Qt::AlignTop,
+                   option.caption, option.fontColor);
+    if (option.focused)
+        DrawFocusRect(canvas, CheckBoxFocusRect(size, picture.size(), lineHeight));
 }
 
 void TsuiCheckBox::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
+    SkinnedButton::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         applyAutoSize();
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange ||
         event->type() == QEvent::PaletteChange)
         update();
-}
-
-bool TsuiCheckBox::event(QEvent* event)
-{
-    if (event->type() == QEvent::Shortcut) {
-        if (isEnabled())
-            click();
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-void TsuiCheckBox::updateMnemonic()
-{
-    m_mnemonicId = GrabMnemonic(this, m_mnemonicId, m_caption);
 }

@@ -1,21 +1,23 @@
 #pragma once
 
-#include <QImage>
-#include "runtime/Canvas.h"
+#include "skin/controls/CheckBoxOption.h"
 #include "skin/controls/ControlEnums.h"
 #include "skin/controls/FrameCache.h"
-#include "skin/theme/ThemeSource.h"
+#include "skin/controls/SkinnedButton.h"
+#include "skin/theme/LookSource.h"
 
-#include <QWidget>
+#include <QImage>
 
 class TsuiFileTheme;
 
-// The skinned two-state check box: one frame of the style's four-frame
-// check image at the left edge, the caption to its right, a dotted focus
-// rectangle around the caption. A click, Space, Enter or the accelerator
-// toggles it; `clicked` follows every real change of Checked, from the user
-// or from code, but never while the form is being loaded.
-class TsuiCheckBox : public QWidget {
+// The skinned two-state check box on Qt's button machinery (a checkable
+// button: click, Space, the caption's & accelerator, its accessible role and
+// state): one frame of the style's four-frame check image at the left edge,
+// the caption to its right, a dotted focus rectangle around the caption.
+// `clicked` follows every real change of
+// Checked, from the user or from code, but never while the form is being
+// loaded; it stands in for Qt's clicked(bool), which follows the user only.
+class TsuiCheckBox : public SkinnedButton {
     Q_OBJECT
     Q_PROPERTY(sui::TsuiUIStyle UIStyle READ uiStyle WRITE setUIStyle)
     Q_PROPERTY(TsuiFileTheme* FileTheme READ fileTheme WRITE setFileTheme)
@@ -32,17 +34,17 @@ class TsuiCheckBox : public QWidget {
 public:
     explicit TsuiCheckBox(QWidget* parent = nullptr);
 
-    TsuiUIStyle uiStyle() const { return m_theme.style(); }
-    void setUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* fileTheme() const { return m_theme.fileTheme(); }
-    void setFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle uiStyle() const { return m_look.style(); }
+    void setUIStyle(TsuiUIStyle style) { m_look.setStyle(style); }
+    TsuiFileTheme* fileTheme() const { return m_look.fileTheme(); }
+    void setFileTheme(TsuiFileTheme* theme) { m_look.setFileTheme(theme); }
 
-    QString caption() const { return m_caption; }
+    QString caption() const { return text(); }
     void setCaption(const QString& caption);
-    bool checked() const { return m_checked; }
-    void setChecked(bool checked);
+    bool checked() const { return isChecked(); }
+    void setChecked(bool checked) { QAbstractButton::setChecked(checked); }
     // A view of Checked: there is no third state, so cbGrayed unchecks.
-    TCheckBoxState state() const { return m_checked ? cbChecked : cbUnchecked; }
+    TCheckBoxState state() const { return isChecked() ? cbChecked : cbUnchecked; }
     void setState(TCheckBoxState state) { setChecked(state == cbChecked); }
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
@@ -51,41 +53,28 @@ public:
     QColor color() const;
     void setColor(const QColor& color);
     bool tabStop() const { return focusPolicy() != Qt::NoFocus; }
-    void setTabStop(bool tabStop);
+    void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus); }
 
-    // Clicks the box as the mouse, the keyboard and the accelerator do.
-    void click();
-    void toggle();
+    CheckBoxOption styleOption() const;
 
 signals:
     void clicked();
 
 protected:
+    void nextCheckState() override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
+    void styleApplied();
+    void checkedChanged();
     const QImage& framePicture(int frame);
     void applyAutoSize();
-    void compose(QImage& buffer);
-    void updateMnemonic();
-    void doClick();
+    void compose(QImage& buffer, const CheckBoxOption& option);
 
-    ThemeSource m_theme;
-    QString m_caption;
-    bool m_checked = false;
+    LookSource m_look;
     bool m_autoSize = true;
     bool m_transparent = false;
-    bool m_leftPressed = false;
-    int m_mnemonicId = 0;
     FrameCache m_frames;
     QImage m_buffer;
 };

@@ -1,10 +1,8 @@
 #include "skin/controls/TsuiCustomButton.h"
 
-#include "skin/controls/ButtonRules.h"
+#include "runtime/Canvas.h"
 #include "skin/controls/SkinPaint.h"
 #include "skin/theme/BuiltinTheme.h"
-#include "skin/theme/SkinBitmaps.h"
-#include "skin/theme/StretchedSkin.h"
 #include "skin/theme/WidgetDrawing.h"
 
 #include <QDialog>
@@ -17,11 +15,6 @@
 
 namespace {
 
-bool isPressKey(int key)
-{
-    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 // The parent whose painting a transparent button shows: on a tab sheet, a
 // data navigator or a tool bar the button captures from its parent, so the
 // picture is the grandparent's at the parent's corner.
@@ -33,57 +26,49 @@ QWidget* backgroundSource(QWidget* button)
     return button;
 }
 
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 // A frame that cannot be loaded is a blank 74 x 21 picture, so the button
 // still paints its background, caption and glyph.
 TsuiCustomButton::TsuiCustomButton(QWidget* parent)
-    : QWidget(parent), m_frames(ThemeElement::ButtonImage, 3, QSize(74, 21))
+    : SkinnedButton(parent), m_look(this, [this] { styleApplied(); }),
+      m_frames(ThemeElement::ButtonImage, 3, QSize(74, 21))
 {
     // The paint covers every pixel, so the background erase is skipped.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::TabFocus);
-    m_theme.setStyle(GetOwnerFormUIStyle(parent ? parent->window() : nullptr));
+    // Connected before anyone else, so a handler of clicked already sees
+    // the focus moved and the form's modal result set.
+    connect(this, &QAbstractButton::clicked, this, &TsuiCustomButton::beforeClickHandlers);
+    m_look.setStyle(GetOwnerFormUIStyle(parent ? parent->window() : nullptr));
     watchWindow();
 }
 
 TsuiCustomButton::~TsuiCustomButton() = default;
 
-void TsuiCustomButton::setUIStyle(TsuiUIStyle style)
+void TsuiCustomButton::styleApplied()
 {
-    m_theme.setStyle(style);
     m_frames.clear();
     uiStyleChanged();
-    update();
-}
-
-void TsuiCustomButton::setFileTheme(TsuiFileTheme* theme)
-{
-    m_theme.setFileTheme(theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(uiStyle());
-}
-
-void TsuiCustomButton::setCaption(const QString& caption)
-{
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    updateMnemonic();
     update();
 }
 
 void TsuiCustomButton::setAutoSize(bool autoSize)
 {
     m_autoSize = autoSize;
-    autoSizeChanged();
+    applyAutoSize();
     update();
 }
 
 void TsuiCustomButton::setTransparent(bool transparent)
 {
     m_transparent = transparent;
-    m_picTransparent = transparent;
     update();
 }
 
@@ -93,62 +78,60 @@ void TsuiCustomButton::setFocusedRectMargin(int margin)
     update();
 }
 
-void TsuiCustomButton::setTabStop(bool tabStop)
-{
-    m_tabStop = tabStop;
-    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
-}
-
-void TsuiCustomButton::autoSizeChanged()
+void TsuiCustomButton::applyAutoSize()
 {
     if (!m_autoSize)
         return;
-    // Sized from the stored style's built-in strip; a theme file is not asked.
+    // Sized from the strip the button paints with, so a theme file holding
+    // a style's pictures sizes the button as that style does (the stored
+    // style alone left a FromThemeFile button a 24 x 21 square).
     QImage strip;
     try {
-        GetBuiltinThemeBitmap(uiStyle(), ThemeElement::ButtonImage, strip, 0, 0);
+        look().bitmap(ThemeElement::ButtonImage, strip);
     } catch (const std::exception&) {
         strip = QImage();
     }
     resize(ButtonAutoSize(strip.size()));
 }
 
-const QImage& TsuiCustomButton::statePicture(int frame)
+void TsuiCustomButton::initStyleOption(ButtonOption* option) const
 {
-    return m_frames.frame(m_theme, frame);
+    option->rect = rect();
+    option->look = ButtonLookOf(isEnabled(), isDown(), m_mouseIn);
+    option->transparent = m_transparent;
+    option->focus = hasFocus() && tabStop() ? FocusMark::Rectangle : FocusMark::None;
+    option->focusMargin = m_focusedRectMargin;
+    option->caption = IsBlankCaption(text()) ? QString() : text();
+    option->font = font();
+    option->fontColor = FontColorOf(this);
 }
 
 void TsuiCustomButton::paintEvent(QPaintEvent*)
 {
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), runtime::BitmapFormat);
-    composeInto(m_buffer);
+    ButtonOption option;
+    initStyleOption(&option);
+    compose(PrepareBuffer(m_buffer, this), option);
     QPainter(this).drawImage(0, 0, m_buffer);
 }
 
-void TsuiCustomButton::composeInto(QImage& buffer)
+void TsuiCustomButton::compose(QImage& buffer, const ButtonOption& option)
 {
-    const QImage& picture = statePicture(ButtonFrameOf(ButtonLookOf(isEnabled(), m_mouseDown, m_mouseIn)));
-    paintBackground(buffer);
-    runtime::Canvas canvas(&buffer);
-    paintPic(canvas, picture);
-    if (hasFocus() && m_tabStop)
-        paintFocus(canvas);
-    canvas.painter().setFont(font());
-    if (!IsBlankCaption(m_caption))
-        paintText(canvas, m_caption);
-}
-
-void TsuiCustomButton::paintBackground(QImage& buffer)
-{
+    const QImage& picture = m_frames.frame(look(), ButtonFrameOf(option.look));
     buffer.fill(palette().color(backgroundRole()));
-    if (m_transparent && parentWidget()) {
-        runtime::Canvas canvas(&buffer);
+    runtime::Canvas canvas(&buffer);
+    if (m_transparent && parentWidget())
         DrawParentBackground(canvas, backgroundSource(this));
+    paintPic(canvas, option, picture);
+    if (option.focus == FocusMark::Rectangle) {
+        const int m = option.focusMargin;
+        DrawFocusRect(canvas, runtime::Rect(m, m, option.rect.width() - m, option.rect.height() - m));
     }
+    canvas.painter().setFont(option.font);
+    if (!option.caption.isEmpty())
+        paintText(canvas, option);
 }
 
-const QImage& TsuiCustomButton::keyedPicture(const QImage& picture)
+const QImage& TsuiCustomButton::keyedPicture(const QImage& picture) const
 {
     const QRgb key = picture.pixel(0, 0);
     if (m_keyedPicture.isNull() || picture.cacheKey() != m_keyedFrom || key != m_keyedKey) {
@@ -159,50 +142,32 @@ const QImage& TsuiCustomButton::keyedPicture(const QImage& picture)
     return m_keyedPicture;
 }
 
-void TsuiCustomButton::paintPic(runtime::Canvas& canvas, const QImage& picture)
+void TsuiCustomButton::paintPic(runtime::Canvas& canvas, const ButtonOption& option, const QImage& picture) const
 {
     if (picture.isNull())
         return;
     // The mask colour is the picture's top-left pixel.
-    if (!isEnabled())
-        canvas.drawDisabled(0, 0, picture, m_picTransparent);
-    else if (m_picTransparent)
+    if (!option.enabled())
+        canvas.drawDisabled(0, 0, picture, option.transparent);
+    else if (option.transparent)
         canvas.draw(0, 0, keyedPicture(picture));
     else
         canvas.draw(0, 0, picture);
 }
 
-void TsuiCustomButton::paintText(runtime::Canvas& canvas, const QString& text)
+void TsuiCustomButton::paintText(runtime::Canvas& canvas, const ButtonOption& option) const
 {
-    QFont f = font();
-    if (m_focusBold)
-        f.setBold(true);
-    canvas.painter().setFont(f);
-    QRect r = rect();
+    canvas.painter().setFont(option.font);
+    QRect r = option.rect;
     const int centred = Qt::AlignCenter;
-    if (!isEnabled()) {
-        DrawSingleLine(canvas, r.translated(1, 1), centred, text, QColor(0xFF, 0xFF, 0xFF));
-        DrawSingleLine(canvas, r, centred, text, QColor(0x80, 0x80, 0x80));
-    } else {
-        if (m_mouseDown)
-            r.translate(1, 1);
-        DrawSingleLine(canvas, r, centred, text, FontColorOf(this));
-    }
-    m_focusBold = false;
-}
-
-void TsuiCustomButton::paintFocus(runtime::Canvas& canvas)
-{
-    const int m = m_focusedRectMargin;
-    DrawFocusRect(canvas, runtime::Rect(m, m, width() - m, height() - m));
-}
-
-void TsuiCustomButton::setMouseDown(bool down)
-{
-    if (m_mouseDown == down)
+    if (!option.enabled()) {
+        DrawSingleLine(canvas, r.translated(1, 1), centred, option.caption, QColor(0xFF, 0xFF, 0xFF));
+        DrawSingleLine(canvas, r, centred, option.caption, QColor(0x80, 0x80, 0x80));
         return;
-    m_mouseDown = down;
-    update();
+    }
+    if (option.pressed())
+        r.translate(1, 1);
+    DrawSingleLine(canvas, r, centred, option.caption, option.fontColor);
 }
 
 void TsuiCustomButton::releaseRepeatTimer()
@@ -211,14 +176,12 @@ void TsuiCustomButton::releaseRepeatTimer()
     m_repeatTimer = nullptr;
 }
 
-void TsuiCustomButton::click()
+void TsuiCustomButton::beforeClickHandlers()
 {
-    if (m_mouseDown) {
-        releaseRepeatTimer();
-        setMouseDown(false);
-    }
-    m_keyPressed = false;
-    if (m_tabStop && isEnabled() && isVisible())
+    // A click ends any hold, whichever way it came.
+    releaseRepeatTimer();
+    update();
+    if (tabStop() && isEnabled() && isVisible())
         setFocus(Qt::OtherFocusReason);
     if (parentWidget()) {
         // Every click hands the form its modal result, 0 included; a modal
@@ -228,7 +191,6 @@ void TsuiCustomButton::click()
         if (auto* dialog = qobject_cast<QDialog*>(form); dialog && m_modalResult != 0)
             dialog->done(m_modalResult);
     }
-    emit clicked();
 }
 
 void TsuiCustomButton::enterEvent(QEnterEvent* event)
@@ -236,104 +198,67 @@ void TsuiCustomButton::enterEvent(QEnterEvent* event)
     m_mouseIn = true;
     update();
     emit mouseEnter();
-    QWidget::enterEvent(event);
+    QAbstractButton::enterEvent(event);
 }
 
 void TsuiCustomButton::leaveEvent(QEvent* event)
 {
     m_mouseIn = false;
-    setMouseDown(false);
+    setDown(false);
     releaseRepeatTimer();
     update();
     emit mouseExit();
-    QWidget::leaveEvent(event);
+    QAbstractButton::leaveEvent(event);
 }
 
 void TsuiCustomButton::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_leftPressed = true;
-        m_keyPressed = false;
-        setMouseDown(true);
-        if (!m_repeatTimer) {
-            m_repeatTimer = new QTimer(this);
-            connect(m_repeatTimer, &QTimer::timeout, this, &TsuiCustomButton::mouseContinuouslyDown);
-            // A timer of interval 0 or less never ticks (a zero QTimer would
-            // fire on every pass of the event loop).
-            m_repeatTimer->setInterval(std::max(m_repeatInterval, 0));
-            if (m_repeatInterval > 0)
-                m_repeatTimer->start();
-        }
+    QAbstractButton::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_leftHeld = true;
+    if (!m_repeatTimer) {
+        m_repeatTimer = new QTimer(this);
+        connect(m_repeatTimer, &QTimer::timeout, this, &TsuiCustomButton::mouseContinuouslyDown);
+        // A timer of interval 0 or less never ticks (a zero QTimer would
+        // fire on every pass of the event loop).
+        m_repeatTimer->setInterval(std::max(m_repeatInterval, 0));
+        if (m_repeatInterval > 0)
+            m_repeatTimer->start();
     }
-    QWidget::mousePressEvent(event);
 }
 
 void TsuiCustomButton::mouseMoveEvent(QMouseEvent* event)
 {
-    QWidget::mouseMoveEvent(event);
+    // Leaving while held shows the button raised until the next press:
+    // coming back does not press it again, as Qt's own move handling would.
+    // The edges count as inside; the repeat goes on while the button is held.
     const QPointF p = event->position();
-    // The edges count as inside; the repeat timer keeps running.
     if (p.x() < 0 || p.y() < 0 || p.x() > width() || p.y() > height()) {
         m_mouseIn = false;
-        setMouseDown(false);
+        setDown(false);
         update();
     }
+    QWidget::mouseMoveEvent(event);
 }
 
 void TsuiCustomButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    QWidget::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || !m_leftPressed)
-        return;
-    m_leftPressed = false;
-    if (rect().contains(event->position().toPoint()))
-        click();
-}
-
-void TsuiCustomButton::keyPressEvent(QKeyEvent* event)
-{
-    if (isPressKey(event->key()) && hasFocus() && isEnabled()) {
-        if (!event->isAutoRepeat()) {
-            m_keyPressed = true;
-            setMouseDown(true);
-        }
-        event->accept();
-        return;
+    const bool held = event->button() == Qt::LeftButton && m_leftHeld;
+    const bool wasDown = isDown();
+    if (held) {
+        m_leftHeld = false;
+        // Whatever happened while held, letting go ends the repeat.
+        releaseRepeatTimer();
     }
-    QWidget::keyPressEvent(event);
-}
-
-void TsuiCustomButton::keyReleaseEvent(QKeyEvent* event)
-{
-    if (isPressKey(event->key()) && !event->isAutoRepeat() && hasFocus() && m_mouseDown && isEnabled()) {
-        setMouseDown(false);
-        click();
-        event->accept();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
-}
-
-void TsuiCustomButton::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void TsuiCustomButton::focusOutEvent(QFocusEvent* event)
-{
-    QWidget::focusOutEvent(event);
-    // A key that pressed the button is released on another control; without
-    // this the button would stay drawn pressed until the mouse passed over it.
-    if (m_keyPressed && !m_leftPressed)
-        setMouseDown(false);
-    m_keyPressed = false;
-    update();
+    QAbstractButton::mouseReleaseEvent(event); // clicks when drawn pressed and inside
+    if (held && !wasDown && hitButton(event->position().toPoint()))
+        click(); // dragged out and back: raised, but a release inside still clicks
 }
 
 void TsuiCustomButton::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
     switch (event->type()) {
     case QEvent::EnabledChange:
     case QEvent::FontChange:
@@ -350,22 +275,16 @@ void TsuiCustomButton::changeEvent(QEvent* event)
 
 bool TsuiCustomButton::event(QEvent* event)
 {
-    if (event->type() == QEvent::Shortcut) {
-        // The caption's accelerator.
-        if (isEnabled())
-            click();
-        return true;
-    }
     if (event->type() == QEvent::Show)
         watchWindow(); // the window may have changed above an unchanged parent
-    return QWidget::event(event);
+    return SkinnedButton::event(event);
 }
 
 bool TsuiCustomButton::isDialogKey(const QKeyEvent* key) const
 {
     if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
         return false;
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool enter = isEnterKey(key->key());
     const bool escape = key->key() == Qt::Key_Escape;
     return ((enter && m_default) || (escape && m_cancel)) && isEnabled() && isVisible();
 }
@@ -382,7 +301,7 @@ bool TsuiCustomButton::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return QAbstractButton::eventFilter(watched, event);
 }
 
 void TsuiCustomButton::watchWindow()
@@ -395,9 +314,4 @@ void TsuiCustomButton::watchWindow()
     m_watchedWindow = form != this ? form : nullptr;
     if (m_watchedWindow)
         m_watchedWindow->installEventFilter(this);
-}
-
-void TsuiCustomButton::updateMnemonic()
-{
-    m_mnemonicId = GrabMnemonic(this, m_mnemonicId, m_caption);
 }

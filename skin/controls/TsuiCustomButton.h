@@ -1,22 +1,26 @@
 #pragma once
 
-#include <QImage>
-#include "runtime/Canvas.h"
+#include "skin/controls/ButtonOption.h"
 #include "skin/controls/FrameCache.h"
-#include "skin/theme/ThemeSource.h"
+#include "skin/controls/SkinnedButton.h"
+#include "skin/theme/LookSource.h"
 
+#include <QImage>
 #include <QPointer>
-#include <QWidget>
 
+namespace runtime {
+class Canvas;
+}
 class QTimer;
 class TsuiFileTheme;
 
-// The skinned push button's behaviour: the look state machine (normal, hot,
-// pressed, disabled), mouse and keyboard handling, default and cancel keys,
-// the caption's accelerator, the modal result, the repeat timer, and the
-// painting pipeline that composes the whole button off screen and copies it
-// in one transfer. TsuiButton adds the glyph and the scaled skin.
-class TsuiCustomButton : public QWidget {
+// The skinned push button's behaviour on Qt's button machinery (hit area,
+// press and release, Space, the caption's & accelerator, clicked): adds the
+// hot look, default and cancel keys, the modal
+// result, the MouseContinuouslyDown repeat and the painting pipeline that
+// composes the whole button off screen from a ButtonOption and copies it in
+// one transfer. TsuiButton adds the glyph and the scaled skin.
+class TsuiCustomButton : public SkinnedButton {
     Q_OBJECT
     Q_PROPERTY(sui::TsuiUIStyle UIStyle READ uiStyle WRITE setUIStyle)
     Q_PROPERTY(TsuiFileTheme* FileTheme READ fileTheme WRITE setFileTheme)
@@ -37,13 +41,15 @@ public:
     explicit TsuiCustomButton(QWidget* parent = nullptr);
     ~TsuiCustomButton() override;
 
-    TsuiUIStyle uiStyle() const { return m_theme.style(); }
-    void setUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* fileTheme() const { return m_theme.fileTheme(); }
-    void setFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle uiStyle() const { return m_look.style(); }
+    void setUIStyle(TsuiUIStyle style) { m_look.setStyle(style); }
+    TsuiFileTheme* fileTheme() const { return m_look.fileTheme(); }
+    void setFileTheme(TsuiFileTheme* theme) { m_look.setFileTheme(theme); }
 
-    QString caption() const { return m_caption; }
-    void setCaption(const QString& caption);
+    // The caption is the button's text, so its & accelerator and its
+    // accessible name come from Qt.
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
     bool cancel() const { return m_cancel; }
@@ -58,38 +64,31 @@ public:
     void setFocusedRectMargin(int margin);
     int mouseContinuouslyDownInterval() const { return m_repeatInterval; }
     void setMouseContinuouslyDownInterval(int interval) { m_repeatInterval = interval; }
-    bool tabStop() const { return m_tabStop; }
-    void setTabStop(bool tabStop);
+    bool tabStop() const { return focusPolicy() != Qt::NoFocus; }
+    void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus); }
 
     bool mouseIn() const { return m_mouseIn; }
-    bool mouseDown() const { return m_mouseDown; }
-    bool picTransparent() const { return m_picTransparent; }
+    // Drawn pressed: the left button or Space/Enter held on the button.
+    bool mouseDown() const { return isDown(); }
+    bool picTransparent() const { return m_transparent; }
     // The repeat timer while the left button is held; null otherwise.
     QTimer* repeatTimer() const { return m_repeatTimer; }
 
-    // Clicks the button as the mouse, the keyboard and code do.
-    void click();
+    // The button's state as its painting sees it.
+    virtual void initStyleOption(ButtonOption* option) const;
 
 signals:
-    void clicked();
     void mouseEnter();
     void mouseExit();
     void mouseContinuouslyDown();
 
 protected:
-    // Hooks and painting steps the glyph button overrides.
-    virtual void autoSizeChanged();
     virtual void uiStyleChanged() {}
-    virtual void paintPic(runtime::Canvas& canvas, const QImage& picture);
-    virtual void paintText(runtime::Canvas& canvas, const QString& text);
-    virtual void paintFocus(runtime::Canvas& canvas);
+    // Painting steps the glyph button overrides; they only read.
+    virtual void paintPic(runtime::Canvas& canvas, const ButtonOption& option, const QImage& picture) const;
+    virtual void paintText(runtime::Canvas& canvas, const ButtonOption& option) const;
 
-    // Loads frame `frame` of 3 of the style's button image (cached until the
-    // style or theme changes); a frame that cannot be loaded is a blank 74 x 21.
-    const QImage& statePicture(int frame);
-    const ThemeSource& theme() const { return m_theme; }
-
-    bool m_focusBold = false;
+    const Look& look() const { return m_look.look(); }
 
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -97,40 +96,30 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void setMouseDown(bool down);
+    void styleApplied();
+    void applyAutoSize();
+    void beforeClickHandlers();
     void releaseRepeatTimer();
-    void composeInto(QImage& buffer);
-    void paintBackground(QImage& buffer);
-    const QImage& keyedPicture(const QImage& picture);
+    void compose(QImage& buffer, const ButtonOption& option);
+    const QImage& keyedPicture(const QImage& picture) const;
     void watchWindow();
-    void updateMnemonic();
     bool isDialogKey(const QKeyEvent* key) const;
 
-    ThemeSource m_theme;
-    QString m_caption;
+    LookSource m_look;
     bool m_autoSize = false;
     bool m_cancel = false;
     bool m_default = false;
     bool m_transparent = false;
-    bool m_picTransparent = false;
     int m_modalResult = 0;
     int m_focusedRectMargin = 2;
     int m_repeatInterval = 100;
-    bool m_tabStop = true;
     bool m_mouseIn = false;
-    bool m_mouseDown = false;
-    bool m_leftPressed = false;
-    bool m_keyPressed = false;
-    int m_mnemonicId = 0;
+    bool m_leftHeld = false;
     QTimer* m_repeatTimer = nullptr;
     QPointer<QWidget> m_watchedWindow;
     FrameCache m_frames;
@@ -138,7 +127,7 @@ private:
     // The last state picture with its key colour made see-through, kept
     // while the picture stays the same: keying it out on every paint made
     // a transparent button slower to paint than a native one.
-    QImage m_keyedPicture;
-    qint64 m_keyedFrom = 0;
-    QRgb m_keyedKey = 0;
+    mutable QImage m_keyedPicture;
+    mutable qint64 m_keyedFrom = 0;
+    mutable QRgb m_keyedKey = 0;
 };

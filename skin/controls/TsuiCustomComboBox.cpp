@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
-TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent)
+TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent), m_look(this, [this] { applyStyle(); })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEditable(true);
@@ -34,17 +34,20 @@ void TsuiCustomComboBox::keepTypedText()
 
 void TsuiCustomComboBox::setUIStyle(TsuiUIStyle style)
 {
-    m_theme.setStyle(style);
+    m_look.setStyle(style);
+}
+
+void TsuiCustomComboBox::applyStyle()
+{
     m_arrowColor = Qt::black;
-    m_borderColor = m_theme.color(ThemeElement::ControlBorderColor);
-    m_buttonColor = m_theme.color(ThemeElement::FormBackgroundColor);
+    m_borderColor = runtime::ColorFromTColor(m_look.look().controlBorder);
+    m_buttonColor = runtime::ColorFromTColor(m_look.look().formBackground);
     update();
 }
 
 void TsuiCustomComboBox::setFileTheme(TsuiFileTheme* theme)
 {
-    m_theme.setFileTheme(theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(uiStyle());
+    m_look.setFileTheme(theme);
 }
 
 void TsuiCustomComboBox::setBorderColor(const QColor& color)

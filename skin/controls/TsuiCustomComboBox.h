@@ -2,7 +2,7 @@
 
 #include <QImage>
 #include "skin/controls/ControlEnums.h"
-#include "skin/theme/ThemeSource.h"
+#include "skin/theme/LookSource.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -25,9 +25,9 @@ class TsuiCustomComboBox : public QComboBox {
 public:
     explicit TsuiCustomComboBox(QWidget* parent = nullptr);
 
-    TsuiUIStyle uiStyle() const { return m_theme.style(); }
+    TsuiUIStyle uiStyle() const { return m_look.style(); }
     void setUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* fileTheme() const { return m_theme.fileTheme(); }
+    TsuiFileTheme* fileTheme() const { return m_look.fileTheme(); }
     void setFileTheme(TsuiFileTheme* theme);
     QColor borderColor() const { return m_borderColor; }
     void setBorderColor(const QColor& color);
@@ -51,13 +51,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void applyStyle();
     void paintSkin();
     // An editable box's completer never changes typed text (set again
     // whenever Qt makes a new editor).
     void keepTypedText();
     const QImage* buttonBitmap();
 
-    ThemeSource m_theme;
+    LookSource m_look;
     QColor m_borderColor = Qt::black;
     QColor m_buttonColor;
     QColor m_arrowColor = Qt::black;

@@ -153,9 +153,7 @@ void TsuiCustomPanel::resizeEvent(QResizeEvent* event)
 
 void TsuiCustomPanel::paintEvent(QPaintEvent*)
 {
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), runtime::BitmapFormat);
-    compose(m_buffer);
+    compose(PrepareBuffer(m_buffer, this));
     QPainter(this).drawImage(0, 0, m_buffer);
 }
 

@@ -11,7 +11,7 @@ namespace {
 constexpr int BorderBand = 2;
 } // namespace
 
-TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent)
+TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent), m_look(this, [this] { applyStyle(); })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFrame(false);
@@ -21,16 +21,18 @@ TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent)
 
 void TsuiEdit::setUIStyle(TsuiUIStyle style)
 {
-    m_theme.setStyle(style);
-    m_borderColor = m_theme.color(ThemeElement::ControlBorderColor);
-    uiStyleChanged();
+    m_look.setStyle(style);
+}
+
+void TsuiEdit::applyStyle()
+{
+    m_borderColor = runtime::ColorFromTColor(m_look.look().controlBorder);
     update();
 }
 
 void TsuiEdit::setFileTheme(TsuiFileTheme* theme)
 {
-    m_theme.setFileTheme(theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(uiStyle());
+    m_look.setFileTheme(theme);
 }
 
 void TsuiEdit::setBorderColor(const QColor& color)

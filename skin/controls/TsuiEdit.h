@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/theme/ThemeSource.h"
+#include "skin/theme/LookSource.h"
 
 #include <QColor>
 #include <QLineEdit>
@@ -28,9 +28,9 @@ class TsuiEdit : public QLineEdit {
 public:
     explicit TsuiEdit(QWidget* parent = nullptr);
 
-    TsuiUIStyle uiStyle() const { return m_theme.style(); }
+    TsuiUIStyle uiStyle() const { return m_look.style(); }
     void setUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* fileTheme() const { return m_theme.fileTheme(); }
+    TsuiFileTheme* fileTheme() const { return m_look.fileTheme(); }
     void setFileTheme(TsuiFileTheme* theme);
     QColor borderColor() const { return m_borderColor; }
     void setBorderColor(const QColor& color);
@@ -51,12 +51,12 @@ signals:
     void exited();
 
 protected:
-    virtual void uiStyleChanged() {}
     void paintEvent(QPaintEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    ThemeSource m_theme;
+    void applyStyle();
+    LookSource m_look;
     QColor m_borderColor = Qt::black;
     QString m_passwordChar;
 };

@@ -2,13 +2,27 @@
 
 #include <QImage>
 #include "skin/controls/ControlEnums.h"
-#include "skin/theme/ThemeSource.h"
+#include "skin/controls/ProgressRules.h"
+#include "skin/theme/LookSource.h"
 
 #include <QColor>
 #include <QImage>
 #include <QWidget>
 
 class TsuiFileTheme;
+
+// A progress bar's state and look at one moment, copied before it paints.
+struct ProgressBarOption {
+    QRect rect;
+    TsuiProgressBarOrientation orientation = suiHorizontal;
+    ProgressParts parts;
+    QImage picture;
+    QColor color;
+    QColor borderColor;
+    QString caption;
+    QColor captionColor;
+    bool showCaption = false;
+};
 
 // The skinned progress bar: 12 pixels thick, the style's progress picture
 // stretched over the filled part, the rest in a flat colour, a one-pixel
@@ -34,9 +48,9 @@ class TsuiProgressBar : public QWidget {
 public:
     explicit TsuiProgressBar(QWidget* parent = nullptr);
 
-    TsuiUIStyle uiStyle() const { return m_theme.style(); }
+    TsuiUIStyle uiStyle() const { return m_look.style(); }
     void setUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* fileTheme() const { return m_theme.fileTheme(); }
+    TsuiFileTheme* fileTheme() const { return m_look.fileTheme(); }
     void setFileTheme(TsuiFileTheme* theme);
 
     int max() const { return m_max; }
@@ -62,6 +76,8 @@ public:
     // Always the percentage ("50%").
     QString caption() const { return m_caption; }
 
+    ProgressBarOption styleOption() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -69,9 +85,9 @@ private:
     void applyStyle();
     void rangeChanged();
     void fixThickness();
-    void compose(QImage& buffer);
+    void compose(QImage& buffer, const ProgressBarOption& option) const;
 
-    ThemeSource m_theme;
+    LookSource m_look;
     int m_max = 100;
     int m_min = 0;
     int m_position = 50;

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include "runtime/TColor.h"
+#include "skin/theme/Look.h"
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/UIStyle.h"
 
@@ -20,6 +21,10 @@ struct BuiltinThemeCell {
 // the kind is Int and the cell is -1. Only the low seven bits of the style
 // byte count.
 BuiltinThemeCell LookupBuiltinThemeValue(TsuiUIStyle style, ThemeElement element, ThemeValueKind& kind);
+
+// The named values of a built-in style; for a style without tables the
+// same defaults the element queries answer (colour 0, integer -1, False).
+LookValues BuiltinLookValues(TsuiUIStyle style);
 
 // The queries never raise for a style without tables or a kind mismatch;
 // they answer colour 0, integer -1, False, and leave a bitmap untouched.

@@ -138,11 +138,15 @@ TEST(TsuiButton, DisabledCaptionIsGreyWithWhiteShadow)
 
 TEST(TsuiButton, FocusMarkPerStyle)
 {
+    // A caption that is bold already cannot show focus by turning bold (the
+    // main window's Start and Cancel): the rectangle keeps the focus visible.
     const struct {
         TsuiUIStyle style;
+        bool boldFont;
         bool rectangle;
-    } rows[] = {{TsuiUIStyle::WinXP, true}, {TsuiUIStyle::DeepBlue, true}, {TsuiUIStyle::BlueGlass, false},
-                {TsuiUIStyle::MacOS, false}};
+    } rows[] = {{TsuiUIStyle::WinXP, false, true},    {TsuiUIStyle::DeepBlue, false, true},
+                {TsuiUIStyle::BlueGlass, false, false}, {TsuiUIStyle::MacOS, false, false},
+                {TsuiUIStyle::BlueGlass, true, true}};
     for (const auto& r : rows) {
         SCOPED_TRACE(int(r.style));
         ButtonHost host;
@@ -152,6 +156,9 @@ TEST(TsuiButton, FocusMarkPerStyle)
         b.setUIStyle(r.style);
         b.setFocusedRectMargin(3);
         b.setCaption(QStringLiteral("Start"));
+        QFont font = b.font();
+        font.setBold(r.boldFont);
+        b.setFont(font);
         ShowActive(host.window);
         other->setFocus();
         const QImage unfocused = Snapshot(b);
@@ -299,6 +306,8 @@ TEST(TsuiButton, RepeatTimerWhileHeld)
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.count() > before; }, 2000));
     QTest::mouseMove(&b, QPoint(5, 5));
     QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(5, 5)); // a click while not pressed
+    // Letting go ends the repeat, even after the pointer went out and came back.
+    EXPECT_EQ(b.repeatTimer(), nullptr);
     b.click();
     QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(5, 5));
     b.click(); // a click while pressed releases the timer
@@ -314,7 +323,7 @@ TEST(TsuiButton, RepeatTimerWhileHeld)
     QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
-TEST(TsuiButton, AutoSizeFollowsTheBuiltInStrip)
+TEST(TsuiButton, AutoSizeFollowsTheStripItPaints)
 {
     TsuiButton button;
     button.setUIStyle(TsuiUIStyle::DeepBlue);
@@ -325,8 +334,9 @@ TEST(TsuiButton, AutoSizeFollowsTheBuiltInStrip)
     EXPECT_EQ(button.size(), QSize(74, 21)); // a style change alone does not resize
     button.setAutoSize(true);
     EXPECT_EQ(button.size(), QSize(77, 27));
-    // No built-in strip for FromThemeFile, even with a theme attached: 74 x 21 / 3.
+    // FromThemeFile without a loaded theme paints DeepBlue, so it sizes as
+    // DeepBlue does (it used to shrink to 24 x 21, one third of a blank).
     button.setUIStyle(TsuiUIStyle::FromThemeFile);
     button.setAutoSize(true);
-    EXPECT_EQ(button.size(), QSize(24, 21));
+    EXPECT_EQ(button.size(), QSize(74, 21));
 }

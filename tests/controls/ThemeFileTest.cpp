@@ -64,6 +64,8 @@ TEST(ThemeFile, ExportedStyleDrawsLikeTheBuiltInOne)
                     b->setEnabled(false);
             });
         }
+        // Sized from the strip a theme file carries as from the built-in one.
+        ExpectSameLook(style, theme, button, [](QWidget* w) { static_cast<TsuiButton*>(w)->setAutoSize(true); });
         for (bool checked : {false, true})
             for (bool enabled : {false, true})
                 ExpectSameLook(style, theme, [] { return new TsuiCheckBox; }, [=](QWidget* w) {

@@ -1,7 +1,9 @@
 #include "ThemeFileTestSupport.h"
 
 #include "runtime/RuntimeError.h"
+#include "skin/theme/BuiltinTheme.h"
 #include "skin/theme/FormHelpers.h"
+#include "skin/theme/Look.h"
 #include "skin/theme/TsuiFileTheme.h"
 
 #include <QCoreApplication>
@@ -87,6 +89,10 @@ TEST_F(FileTheme, ResolveUIStyleChoosesTheSource)
         TsuiUIStyle effective = TsuiUIStyle::Protein;
         EXPECT_EQ(ResolveUIStyle(c.theme, c.style, effective), c.fromFile);
         EXPECT_EQ(effective, c.effective);
+        const Look look = ResolveLook(c.theme, c.style);
+        EXPECT_EQ(look.fromFile(), c.fromFile);
+        EXPECT_EQ(look.style, c.effective);
+        EXPECT_EQ(look.formMinWidth, c.fromFile ? 1 : GetBuiltinThemeInt(c.effective, ThemeElement::FormMinWidthInt));
     }
 }
 

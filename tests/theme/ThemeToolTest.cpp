@@ -4,6 +4,7 @@
 #include "runtime/BitmapResource.h"
 #include "runtime/RuntimeError.h"
 #include "skin/theme/BuiltinTheme.h"
+#include "skin/theme/Look.h"
 #include "skin/theme/SkinBitmaps.h"
 #include "skin/theme/TsuiFileTheme.h"
 
@@ -100,6 +101,11 @@ TEST(ThemeTool, AnExportedStyleLoadsBackAsTheBuiltInStyle)
         TsuiFileTheme theme;
         theme.AssignThemeFile(file);
         ASSERT_TRUE(theme.ThemeLoaded());
+        // The named record reads every element from the file as the table
+        // gives it, so a field wired to the wrong element shows here.
+        const Look look = ResolveLook(&theme, TsuiUIStyle::FromThemeFile);
+        EXPECT_TRUE(look.fromFile());
+        EXPECT_TRUE(static_cast<const LookValues&>(look) == BuiltinLookValues(style));
         for (int n = 1; n <= ThemeElementCount; ++n) {
             const ThemeElement e = ThemeElementAt(n);
             SCOPED_TRACE(GetThemeElementName(e));

@@ -1,6 +1,6 @@
 #include "GallerySheet.h"
 
-#include "skin/theme/BuiltinTheme.h"
+#include "skin/theme/Look.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,11 +29,7 @@ QFont sheetFont(int points, bool bold = false)
 
 QColor formBackground(TsuiUIStyle style, const TsuiFileTheme* theme)
 {
-    TsuiUIStyle effective;
-    const runtime::TColor color = ResolveUIStyle(theme, style, effective)
-                                      ? theme->GetColor(ThemeElement::FormBackgroundColor)
-                                      : GetBuiltinThemeColor(effective, ThemeElement::FormBackgroundColor);
-    return runtime::ColorFromTColor(color);
+    return runtime::ColorFromTColor(ResolveLook(theme, style).formBackground);
 }
 
 void sendMouse(QWidget* control, QEvent::Type type, QPoint at)
@@ -51,6 +47,8 @@ GallerySheet::~GallerySheet() = default;
 
 QString GallerySheet::styleName() const
 {
+    if (!m_name.isEmpty())
+        return m_name;
     if (m_style == TsuiUIStyle::FromThemeFile && m_fileTheme)
         return QStringLiteral("theme file %1").arg(QFileInfo(m_fileTheme->ThemeFile()).fileName());
     return QString::fromLatin1(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(int(m_style)));

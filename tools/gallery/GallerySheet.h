@@ -21,8 +21,9 @@ public:
 
     TsuiUIStyle style() const { return m_style; }
     TsuiFileTheme* fileTheme() const { return m_fileTheme; }
-    // "DeepBlue", or the theme file's name.
+    // "DeepBlue", or the theme file's name, unless named otherwise.
     QString styleName() const;
+    void setStyleName(const QString& name) { m_name = name; }
 
     // A control of class T on the host window, with the sheet's theme
     // applied through its published FileTheme and UIStyle properties.
@@ -62,6 +63,7 @@ private:
 
     TsuiUIStyle m_style;
     TsuiFileTheme* m_fileTheme;
+    QString m_name;
     std::unique_ptr<QWidget> m_host;
     QList<Section> m_sections;
 };

@@ -1,18 +1,53 @@
 #include "GallerySections.h"
 #include "GallerySheet.h"
 
+#include "ThemeTool.h"
+
 #include "runtime/Application.h"
 #include "skin/theme/TsuiFileTheme.h"
 
 #include <QCommandLineParser>
 #include <QMetaEnum>
+#include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
+namespace {
+
+QImage renderSheet(TsuiUIStyle style, TsuiFileTheme* theme, const QString& name = QString())
+{
+    GallerySheet sheet(style, theme);
+    if (!name.isEmpty())
+        sheet.setStyleName(name);
+    DrawGallerySections(sheet);
+    return sheet.render();
+}
+
+// Pixels that differ between two sheets; every pixel when the sizes differ.
+qint64 differences(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return qint64(std::max(a.width(), b.width())) * std::max(a.height(), b.height());
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    qint64 count = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            count += p[col] != q[col];
+    }
+    return count;
+}
+
+} // namespace
+
 // quarlex-gallery [--style NAME | --theme FILE] -o FILE.png
 // Renders every skinned control in every state for one built-in style or
-// one theme file, off screen, into one picture.
+// one theme file, off screen, into one picture. With --against-export the
+// style is also drawn from the theme file quarlex-theme exports for it, and
+// the run fails unless both sheets are the same to the pixel.
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -36,7 +71,10 @@ int main(int argc, char** argv)
                                          QStringLiteral("FILE"));
     const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("PNG file to write."), QStringLiteral("FILE.png"));
-    parser.addOptions({styleOption, themeOption, outputOption});
+    const QCommandLineOption againstExport(QStringLiteral("against-export"),
+                                           QStringLiteral("Also draw the style from its exported theme file; fail when "
+                                                          "the two sheets differ."));
+    parser.addOptions({styleOption, themeOption, outputOption, againstExport});
     parser.process(arguments);
 
     auto fail = [](const QString& message) {
@@ -67,9 +105,29 @@ int main(int argc, char** argv)
         style = TsuiUIStyle(value);
     }
 
-    GallerySheet sheet(style, parser.isSet(themeOption) ? &theme : nullptr);
-    DrawGallerySections(sheet);
-    if (!sheet.render().save(parser.value(outputOption), "PNG"))
+    const QImage sheet = renderSheet(style, parser.isSet(themeOption) ? &theme : nullptr);
+    if (!sheet.save(parser.value(outputOption), "PNG"))
         return fail(QStringLiteral("cannot write %1").arg(parser.value(outputOption)));
-    return 0;
+    if (!parser.isSet(againstExport))
+        return 0;
+    if (parser.isSet(themeOption))
+        return fail(QStringLiteral("--against-export compares a built-in style"));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("exported.theme"));
+    TsuiFileTheme exported;
+    try {
+        SaveThemeFile(file, ExportBuiltinStyle(style));
+        exported.AssignThemeFile(file);
+    } catch (const std::exception& error) {
+        return fail(QString::fromUtf8(error.what()));
+    }
+    const QImage fromFile = renderSheet(TsuiUIStyle::FromThemeFile, &exported,
+                                        QString::fromLatin1(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(int(style))));
+    const qint64 count = differences(sheet, fromFile);
+    if (count == 0)
+        return 0;
+    fromFile.save(parser.value(outputOption) + QStringLiteral(".exported.png"), "PNG");
+    std::fprintf(stderr, "quarlex-gallery: %lld pixels differ between the built-in style and its exported theme file\n",
+                 static_cast<long long>(count));
+    return 1;
 }
