@@ -51,6 +51,27 @@ bool IsTabSheet(const QWidget* widget)
     return stack && qobject_cast<const QStackedWidget*>(stack) && qobject_cast<const QTabWidget*>(stack->parentWidget());
 }
 
+namespace {
+
+// What a kept text picture depends on. Compared as values: formatting a
+// text key (the font's description above all) cost more than drawing.
+struct TextLayerKey {
+    QFont font;
+    QRgb color;
+    int flags;
+    QSize size;
+    qreal ratio;
+    QString text;
+    bool operator==(const TextLayerKey&) const = default;
+};
+
+size_t qHash(const TextLayerKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.font, key.color, key.flags, key.size.width(), key.size.height(), key.ratio, key.text);
+}
+
+} // namespace
+
 void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, const QString& text, const QColor& color)
 {
     if (rect.isEmpty() || text.isEmpty())
@@ -60,22 +81,15 @@ void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, c
     // for, so every glyph pixel either has the text colour or is untouched.
     // That makes a text picture laid over the canvas the very same as text
     // drawn on it, so the pictures are kept: laying out text is by far the
-    // dearest step of a repaint.
+    // dearest step of a repaint. On a HiDPI canvas the picture has the
+    // canvas's ratio, so the glyphs are drawn at full resolution.
     QFont font = p.font();
     font.setStyleStrategy(QFont::NoAntialias);
-    const int flags = alignment | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    const QString key = QStringLiteral("%1|%2|%3|%4x%5|%6")
-                            .arg(font.key())
-                            .arg(color.rgba())
-                            .arg(flags)
-                            .arg(rect.width())
-                            .arg(rect.height())
-                            .arg(text);
-    // On a HiDPI canvas the layer has the canvas's ratio, so the glyphs are
-    // drawn at full resolution rather than doubled.
     const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    static QCache<QString, QImage> layers(256);
-    QImage* layer = layers.object(key + QStringLiteral("|%1").arg(ratio));
+    TextLayerKey key{font, color.rgba(), alignment | Qt::TextSingleLine | Qt::TextShowMnemonic, rect.size(), ratio,
+                     text};
+    static QCache<TextLayerKey, QImage> layers(256);
+    QImage* layer = layers.object(key);
     if (!layer) {
         layer = new QImage((QSizeF(rect.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
         layer->setDevicePixelRatio(ratio);
@@ -83,9 +97,9 @@ void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, c
         QPainter lp(layer);
         lp.setFont(font);
         lp.setPen(color);
-        lp.drawText(QRect(QPoint(0, 0), rect.size()), flags, text);
+        lp.drawText(QRect(QPoint(0, 0), rect.size()), key.flags, text);
         lp.end();
-        layers.insert(key + QStringLiteral("|%1").arg(ratio), layer);
+        layers.insert(std::move(key), layer);
     }
     p.drawImage(rect.topLeft(), *layer);
 }
