@@ -9,6 +9,9 @@
 
 namespace {
 
+// Before the test program makes its application, which reads it once.
+const bool scaled = qputenv("QT_SCALE_FACTOR", "2");
+
 QImage grabbed(QWidget& widget)
 {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -44,6 +47,7 @@ TEST(HiDpi, CaptionsAreDrawnAtTheScreensResolution)
     box->setAutoSize(false);
     box->setGeometry(0, 40, 150, 17);
     bar->setGeometry(0, 70, 150, 12);
+    ASSERT_TRUE(scaled);
     ASSERT_EQ(button->devicePixelRatioF(), 2.0);
     const std::pair<QWidget*, std::function<void(bool)>> controls[] = {
         {button, [&](bool on) { button->setCaption(on ? QStringLiteral("Start") : QString()); }},
