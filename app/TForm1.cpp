@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/HistoryWindow.h"
 #include "app/RememberedChoices.h"
 #include "app/SourceChoice.h"
 #include "app/StyleMenu.h"
@@ -56,6 +57,7 @@ TForm1::TForm1(QWidget* parent)
     TsuiTitleBarPopupMenu* windowMenu = suiForm1->TitleBar()->SystemMenu();
     m_styleMenu = new StyleMenu(m_look, windowMenu);
     windowMenu->addSeparator()->setText(QStringLiteral("-"));
+    windowMenu->addAction(QStringLiteral("History..."), this, &TForm1::showHistory);
     windowMenu->addMenu(m_styleMenu);
     windowMenu->InstallItemHandlers();
     restoreChoices();
@@ -69,6 +71,19 @@ TForm1::TForm1(QWidget* parent)
         place.moveCenter(screen->availableGeometry().center());
         move(place.topLeft());
     }
+}
+
+HistoryWindow* TForm1::showHistory()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(history::HistoryFile(), [this] { return this; }, this);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_historyWindow->frame()->setUIStyle(suiForm1->UIStyle());
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+    return m_historyWindow;
 }
 
 template <class T>

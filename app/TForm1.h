@@ -4,6 +4,7 @@
 #include "convert/ConversionFrontEnd.h"
 #include "history/HistoryStore.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace widgets {
@@ -20,6 +21,7 @@ class TsuiForm;
 class TsuiProgressBar;
 class WindowLook;
 class StyleMenu;
+class HistoryWindow;
 
 namespace app {
 struct SourceChoice;
@@ -57,6 +59,9 @@ public:
 
     WindowLook* look() const { return m_look; }
     StyleMenu* styleMenu() const { return m_styleMenu; }
+    // Opens the History window ("History..." in the window menu), or brings
+    // forward the one already open.
+    HistoryWindow* showHistory();
 
     // The components the handlers work with, found by name once the
     // description has been loaded.
@@ -122,6 +127,7 @@ private:
     bool m_quitting = false;
     WindowLook* m_look = nullptr;
     StyleMenu* m_styleMenu = nullptr;
+    QPointer<HistoryWindow> m_historyWindow;
     // Where the source pickers open, remembered from the last run.
     QString m_sourceFolder;
 };

@@ -2,15 +2,49 @@
 #include "app/Display.h"
 #include "app/FormComponents.h"
 #include "app/HistoryCommand.h"
+#include "app/HistoryWindow.h"
+#include "app/RememberedChoices.h"
+#include "app/WindowLook.h"
 #include "app/SourceChoice.h"
 #include "app/TForm1.h"
 #include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
 #include "runtime/StopSignals.h"
+#include "history/HistoryLocation.h"
+#include "skin/chrome/TsuiForm.h"
 
 #include <QDir>
+#include <QSettings>
+
+#include <memory>
 
 #include <cstdio>
+
+namespace {
+
+// `quarlex --history`: the History window alone, in the look the main
+// window was left in; "Convert again" opens a main window when first asked.
+int showHistoryOnly(runtime::Application& application, runtime::StopSignals& stopSignals)
+{
+    std::unique_ptr<TForm1> form;
+    HistoryWindow window(history::HistoryFile(), [&form] {
+        if (!form)
+            form = std::make_unique<TForm1>();
+        return form.get();
+    });
+    TsuiUIStyle style;
+    if (WindowLook::styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), style))
+        window.frame()->setUIStyle(style);
+    window.show();
+    QObject::connect(&stopSignals, &runtime::StopSignals::received, &window, [&form] {
+        if (form)
+            form->driver().cancel();
+        QCoreApplication::quit();
+    });
+    return application.exec();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,6 +65,10 @@ int main(int argc, char** argv)
     runtime::Application::setTitle(QStringLiteral("QUARLEX"));
     runtime::Application::setWindowIcon(resources::ProgramIcon());
     RegisterFormComponents();
+    runtime::StopSignals stopSignals;
+
+    if (QCoreApplication::arguments().contains(QStringLiteral("--history")))
+        return showHistoryOnly(application, stopSignals);
 
     TForm1 form;
     // `quarlex FILE.pdf` or `quarlex FOLDER`, as a file manager's "Open
@@ -44,7 +82,6 @@ int main(int argc, char** argv)
     form.show();
     // A polite kill or a closed terminal cancels the run (its converters
     // stop with it) before the program ends.
-    runtime::StopSignals stopSignals;
     QObject::connect(&stopSignals, &runtime::StopSignals::received, &form, [&form] {
         form.driver().cancel();
         QCoreApplication::quit();

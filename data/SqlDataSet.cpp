@@ -233,6 +233,15 @@ void SqlDataSet::refresh()
     setState(State::Browse, row >= 0 ? row : clampRow(m_row));
 }
 
+void SqlDataSet::moveToRow(int row)
+{
+    requireActive();
+    if (row == m_row && m_state == State::Browse)
+        return;
+    post();
+    moveTo(clampRow(row));
+}
+
 int SqlDataSet::clampRow(int row) const
 {
     return m_model->rowCount() > 0 ? std::clamp(row, 0, m_model->rowCount() - 1) : -1;

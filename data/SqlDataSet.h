@@ -61,6 +61,9 @@ public:
     void post();
     void cancel();
     void refresh();
+    // Makes `row` current (clamped to the rows there are), as a table view
+    // beside the navigator does when the user clicks a row.
+    void moveToRow(int row);
 
 signals:
     // Any change of state, position or rows.
