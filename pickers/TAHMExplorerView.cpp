@@ -57,10 +57,22 @@ QImage makeFolderGlyph()
 
 TAHMExplorerView::TAHMExplorerView(QWidget* parent)
     : widgets::FileListBox(parent)
-    , m_folderGlyph(makeFolderGlyph())
 {
     setItemHeight(ExplorerItemHeight);
     setItemDelegate(new ExplorerDelegate(this));
+}
+
+const QImage& TAHMExplorerView::folderGlyph() const
+{
+    if (m_folderGlyph.isNull())
+        m_folderGlyph = makeFolderGlyph();
+    return m_folderGlyph;
+}
+
+void TAHMExplorerView::showEvent(QShowEvent* event)
+{
+    folderGlyph(); // ready before the first paint, which only reads it
+    widgets::FileListBox::showEvent(event);
 }
 
 void TAHMExplorerView::setCharCase(widgets::MaskEdit::TEditCharCase value)

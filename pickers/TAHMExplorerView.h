@@ -15,7 +15,10 @@ class TAHMExplorerView : public widgets::FileListBox {
 public:
     explicit TAHMExplorerView(QWidget* parent = nullptr);
 
-    const QImage& folderGlyph() const { return m_folderGlyph; }
+    // Drawn from the icon theme when first asked for (at the latest when the
+    // view is shown): the main window's view stays hidden, and reading the
+    // icon theme would slow every start of the program.
+    const QImage& folderGlyph() const;
     widgets::MaskEdit::TEditCharCase charCase() const { return m_charCase; }
     // Stored, and the list read again; names keep the letters the file
     // system gives them, since a batch opens them by those names.
@@ -23,8 +26,11 @@ public:
     QString about() const { return m_about; }
     void setAbout(const QString& about) { m_about = about; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    QImage m_folderGlyph;
+    mutable QImage m_folderGlyph;
     widgets::MaskEdit::TEditCharCase m_charCase = widgets::MaskEdit::ecLowerCase;
     QString m_about;
 };
