@@ -136,8 +136,9 @@ TEST(FileDialog, FolderDialogStatusLineAndSelection)
         EXPECT_EQ(dialog->directory().absolutePath(), inner);
         auto* label = dialog->findChild<QLabel*>(QLatin1String(runtime::FolderDialogStatusLineName));
         ASSERT_EQ(label != nullptr, row.hasLabel) << row.statusLine << row.pathInStatus;
-        if (label)
+        if (label) {
             EXPECT_EQ(label->text(), row.labelText);
+        }
     }
 }
 
