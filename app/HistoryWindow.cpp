@@ -91,6 +91,12 @@ HistoryWindow::~HistoryWindow()
     m_navigator->setDataSource(nullptr);
 }
 
+void HistoryWindow::setUIStyle(TsuiUIStyle style)
+{
+    m_frame->setUIStyle(style);
+    m_navigator->setUIStyle(style);
+}
+
 QString HistoryWindow::statusText() const
 {
     return m_status->text();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/theme/UIStyle.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -42,6 +44,8 @@ public:
     ~HistoryWindow() override;
 
     TsuiForm* frame() const { return m_frame; }
+    // The frame and the navigator wear `style`, as the main window's do.
+    void setUIStyle(TsuiUIStyle style);
     QTableView* table() const { return m_table; }
     TsuiDBNavigator* navigator() const { return m_navigator; }
     data::SqlDataSet* dataSet() const { return m_dataSet.get(); }

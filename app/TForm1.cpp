@@ -78,7 +78,7 @@ HistoryWindow* TForm1::showHistory()
     if (!m_historyWindow) {
         m_historyWindow = new HistoryWindow(history::HistoryFile(), [this] { return this; }, this);
         m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
-        m_historyWindow->frame()->setUIStyle(suiForm1->UIStyle());
+        m_historyWindow->setUIStyle(suiForm1->UIStyle());
     }
     m_historyWindow->show();
     m_historyWindow->raise();

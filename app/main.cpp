@@ -11,7 +11,6 @@
 #include "runtime/Application.h"
 #include "runtime/StopSignals.h"
 #include "history/HistoryLocation.h"
-#include "skin/chrome/TsuiForm.h"
 
 #include <QDir>
 #include <QSettings>
@@ -32,9 +31,10 @@ int showHistoryOnly(runtime::Application& application, runtime::StopSignals& sto
             form = std::make_unique<TForm1>();
         return form.get();
     });
-    TsuiUIStyle style;
-    if (WindowLook::styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), style))
-        window.frame()->setUIStyle(style);
+    // BlueGlass is the main window's designed look.
+    TsuiUIStyle style = TsuiUIStyle::BlueGlass;
+    WindowLook::styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), style);
+    window.setUIStyle(style);
     window.show();
     QObject::connect(&stopSignals, &runtime::StopSignals::received, &window, [&form] {
         if (form)
