@@ -1,18 +1,26 @@
-// Paint time of TsuiButton, TsuiCheckBox and TsuiProgressBar against
-// QPushButton, QCheckBox and QProgressBar of the same size, measured in the
-// same run; prints the ratio skinned / native (goal: 1.0 or less).
+// Paint time of TsuiButton, TsuiCheckBox, TsuiProgressBar, TsuiToolBar and
+// the frame's menu bar against QPushButton, QCheckBox, QProgressBar,
+// QToolBar and QMenuBar of the same size, measured in the same run; prints
+// the ratio skinned / native (goal: 1.0 or less).
 
 #include "runtime/Application.h"
+#include "skin/chrome/FrameMenuBar.h"
+#include "skin/chrome/TsuiForm.h"
+#include "skin/chrome/TsuiMainMenu.h"
 #include "skin/controls/TsuiButton.h"
 #include "skin/controls/TsuiCheckBox.h"
 #include "skin/controls/TsuiProgressBar.h"
+#include "skin/controls/TsuiToolBar.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QImage>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -84,8 +92,14 @@ int main(int argc, char** argv)
         report("button 80 x 35 (BlueGlass)", timePaint([&] { render(*skinned, target); }),
                timePaint([&] { render(*native, target); }));
         bool in = false;
-        report("button hover repaint", timePaint([&] { hover(*skinned, in = !in); render(*skinned, target); }),
-               timePaint([&] { hover(*native, in = !in); render(*native, target); }));
+        report("button hover repaint", timePaint([&] {
+                   hover(*skinned, in = !in);
+                   render(*skinned, target);
+               }),
+               timePaint([&] {
+                   hover(*native, in = !in);
+                   render(*native, target);
+               }));
         skinned->setUIStyle(TsuiUIStyle::DeepBlue);
         report("button 80 x 35 (DeepBlue, opaque)", timePaint([&] { render(*skinned, target); }),
                timePaint([&] { render(*native, target); }));
@@ -116,6 +130,50 @@ int main(int argc, char** argv)
                    native->setValue(position++ % 101);
                    render(*native, target);
                }));
+    }
+    {
+        const QStringList captions = {"Open", "Save", "Export", "Find", "Help"};
+        auto* skinned = new TsuiToolBar(&host);
+        skinned->setUIStyle(TsuiUIStyle::BlueGlass);
+        auto* native = new QToolBar(&host);
+        for (QToolBar* bar : {static_cast<QToolBar*>(skinned), native}) {
+            bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            for (const QString& caption : captions)
+                bar->addAction(caption)->setCheckable(caption == QLatin1String("Find"));
+            bar->actions().at(3)->setChecked(true);
+            bar->resize(400, 40);
+            bar->show();
+        }
+        report("tool bar 5 buttons, 1 checked", timePaint([&] { render(*skinned, target); }),
+               timePaint([&] { render(*native, target); }));
+        QWidget* skinnedButton = skinned->widgetForAction(skinned->actions().at(1));
+        QWidget* nativeButton = native->widgetForAction(native->actions().at(1));
+        bool in = false;
+        report("tool button hover repaint", timePaint([&] {
+                   hover(*skinnedButton, in = !in);
+                   render(*skinned, target);
+               }),
+               timePaint([&] {
+                   hover(*nativeButton, in = !in);
+                   render(*native, target);
+               }));
+    }
+    {
+        QWidget window;
+        window.resize(600, 200);
+        auto* frame = new TsuiForm(&window);
+        frame->setUIStyle(TsuiUIStyle::BlueGlass);
+        auto* menu = new TsuiMainMenu(&window);
+        QMenuBar native(&host);
+        for (const char* title : {"&File", "&Edit", "&View", "&Help"}) {
+            menu->addMenu(QString::fromLatin1(title))->addAction(QStringLiteral("Item"));
+            native.addMenu(QString::fromLatin1(title))->addAction(QStringLiteral("Item"));
+        }
+        FrameMenuBar* skinned = frame->MenuBar();
+        skinned->resize(400, 22);
+        native.resize(400, 22);
+        report("menu bar 4 menus", timePaint([&] { render(*skinned, target); }),
+               timePaint([&] { render(native, target); }));
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "runtime/RuntimeError.h"
 #include "skin/chrome/FrameGeometry.h"
 #include "skin/theme/LookSource.h"
+#include "skin/chrome/FrameMenuBar.h"
 #include "skin/chrome/WindowActions.h"
 #include "skin/theme/FormHelpers.h"
 #include "skin/theme/SkinBitmaps.h"
@@ -111,6 +112,12 @@ TsuiForm::TsuiForm(QWidget* owner) : QWidget(owner)
         setCaption(host->windowTitle());
         m_titleBarVisible = true;
         attachToHost();
+        // A main menu made before the frame links itself to it now.
+        for (QObject* child : host->children())
+            if (child->inherits("TsuiMainMenu") && !m_menu) {
+                QMetaObject::invokeMethod(child, "LinkFrame", Qt::DirectConnection);
+                break;
+            }
     }
     m_constructing = false;
 }
@@ -163,9 +170,13 @@ void TsuiForm::setUIStyle(TsuiUIStyle style)
     setBorderColor(values.formBorder);
     setBorderWidth(values.formBorderWidth);
     setColor(values.formBackground);
-    m_menuBarColor = m_color;
+    setMenuBarColor(m_color);
     m_titleBar->setFileTheme(m_fileTheme);
     m_titleBar->setUIStyle(style);
+    if (m_menuBar) {
+        m_menuBar->setFrameStyle(style, m_fileTheme);
+        layoutChildren();
+    }
     if (m_autoUpdateSub)
         SpreadThemeToControls(this, style, m_fileTheme);
     UpdatePanelBounds();
@@ -315,6 +326,54 @@ int TsuiForm::CheckMenuShortCut(const QKeyCombination& key)
     return 0;
 }
 
+void TsuiForm::setMenu(QMenu* menu)
+{
+    if (menu == m_menu)
+        return;
+    if (m_menu)
+        disconnect(m_menu, &QObject::destroyed, this, nullptr);
+    m_menu = menu;
+    if (!menu) {
+        // Clearing Menu frees the bar.
+        delete m_menuBar;
+        layoutChildren();
+        return;
+    }
+    // A removed menu takes its bar with it.
+    connect(menu, &QObject::destroyed, this, [this] { setMenu(nullptr); });
+    if (!m_menuBar) {
+        m_menuBar = new FrameMenuBar(this);
+        m_menuBar->setBarColor(m_menuBarColor);
+        m_menuBar->setBarHeight(m_menuBarHeight);
+        m_menuBar->setFrameStyle(m_uiStyle, m_fileTheme);
+        m_menuBar->show();
+    }
+    // The menu keeps its own style until the frame's next style change.
+    m_menuBar->setMenu(menu);
+    layoutChildren();
+}
+
+FrameMenuBar* TsuiForm::MenuBar() const
+{
+    return m_menuBar;
+}
+
+void TsuiForm::setMenuBarColor(runtime::TColor color)
+{
+    m_menuBarColor = color;
+    if (m_menuBar)
+        m_menuBar->setBarColor(color);
+}
+
+void TsuiForm::setMenuBarHeight(int height)
+{
+    m_menuBarHeight = height;
+    if (m_menuBar) {
+        m_menuBar->setBarHeight(height);
+        layoutChildren();
+    }
+}
+
 void TsuiForm::sizeChanged()
 {
     if (m_createdMaximized) {
@@ -406,11 +465,15 @@ void TsuiForm::resizeEvent(QResizeEvent* event)
 
 void TsuiForm::layoutChildren()
 {
-    // The title bar is aligned to the top; the form panel fills what is
-    // left below it.
-    const int barHeight = m_titleBarVisible && m_host ? m_titleBar->height() : 0;
+    // The title bar is aligned to the top, the menu bar under it; the form
+    // panel fills what is left below them.
+    int barHeight = m_titleBarVisible && m_host ? m_titleBar->height() : 0;
     if (m_host)
         m_titleBar->setGeometry(0, 0, width(), m_titleBar->height());
+    if (m_menuBar) {
+        m_menuBar->setGeometry(0, barHeight, width(), m_menuBarHeight);
+        barHeight += m_menuBarHeight;
+    }
     if (m_formPanel && m_formPanel->parentWidget() == this)
         m_formPanel->setGeometry(0, barHeight, width(), height() - barHeight);
 }

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+class FrameMenuBar;
+
 // The skinned window frame. Dropped as a direct child on a top-level
 // widget (its host form), it makes the host frameless, covers the host's
 // client area, paints a border of BorderWidth pixels around itself and
@@ -23,9 +25,11 @@
 // a maximised window to the work area, active/inactive captions, the
 // outline after every size change, and Alt+Space for the system menu.
 //
+// While Menu is assigned the frame shows a menu bar under its title bar.
+//
 // Left out, because nothing in this system uses them: MDI child and parent
-// hosts (their application messages and scrolling), design-time behaviour,
-// and the frame's menu bar (Menu only serves keyboard shortcuts here).
+// hosts (their application messages and scrolling) and design-time
+// behaviour.
 class TsuiForm : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool TitleBarCustom READ TitleBarCustom WRITE setTitleBarCustom)
@@ -80,11 +84,13 @@ public:
     bool TitleBarDrawAppIcon() const { return m_titleBar->DrawAppIcon(); }
     void setTitleBarDrawAppIcon(bool draw) { m_titleBar->setDrawAppIcon(draw); }
     QMenu* Menu() const { return m_menu; }
-    void setMenu(QMenu* menu) { m_menu = menu; }
+    void setMenu(QMenu* menu);
     runtime::TColor MenuBarColor() const { return m_menuBarColor; }
-    void setMenuBarColor(runtime::TColor color) { m_menuBarColor = color; }
+    void setMenuBarColor(runtime::TColor color);
     int MenuBarHeight() const { return m_menuBarHeight; }
-    void setMenuBarHeight(int height) { m_menuBarHeight = height; }
+    void setMenuBarHeight(int height);
+    // The bar showing Menu; none while Menu is unassigned.
+    FrameMenuBar* MenuBar() const;
     int Height() const { return height(); }
     void setHeight(int height);
     int Width() const { return width(); }
@@ -124,7 +130,7 @@ private:
     QColor QColorValue() const;
     void setQColorValue(const QColor& color);
     QColor MenuBarQColor() const { return runtime::ColorFromTColor(m_menuBarColor); }
-    void setMenuBarQColor(const QColor& color) { m_menuBarColor = runtime::TColorFromColor(color); }
+    void setMenuBarQColor(const QColor& color) { setMenuBarColor(runtime::TColorFromColor(color)); }
     QObject* TitleBarButtonsObject() { return &m_titleBar->Buttons(); }
     QObject* TitleBarSectionsObject() { return &m_titleBar->Sections(); }
 
@@ -137,6 +143,7 @@ private:
 
     TsuiTitleBar* m_titleBar = nullptr;
     QPointer<QMenu> m_menu;
+    QPointer<FrameMenuBar> m_menuBar;
     QPointer<QWidget> m_host;
     TFormBorderStyle m_initialBorderStyle = bsSizeable;
     runtime::TColor m_borderColor = 0;

@@ -3,7 +3,9 @@
 #include "runtime/Bitmap.h"
 #include "runtime/BitmapResource.h"
 #include "runtime/FontSubstitute.h"
+#include "skin/chrome/MenuItemPainter.h"
 #include "skin/chrome/MenuItemStyle.h"
+#include "skin/chrome/MenuPicture.h"
 #include "skin/theme/LookSource.h"
 #include "skin/theme/BuiltinTheme.h"
 #include "skin/theme/MenuDrawing.h"
@@ -16,25 +18,6 @@ namespace {
 
 constexpr runtime::TColor kBlack = 0x000000;
 constexpr runtime::TColor kWhite = 0xFFFFFF;
-constexpr runtime::TColor kDisabledText = 0x808080;
-
-// The check-mark image every skinned menu shares; white is see-through.
-const QImage& CheckMark()
-{
-    static const QImage mark = runtime::ToBitmap(runtime::LoadBitmapResource(QStringLiteral("MENU_CHECKED")));
-    return mark;
-}
-constexpr QRgb kCheckMarkKey = 0xFFFFFFFFu;
-
-bool IsSeparator(const QAction* item)
-{
-    return item->isSeparator() || item->text() == QLatin1String("-");
-}
-
-QString ShortcutText(const QAction* item)
-{
-    return item->shortcut().toString(QKeySequence::NativeText);
-}
 
 } // namespace
 
@@ -130,85 +113,38 @@ QFont TsuiPopupMenu::itemFont() const
     return font;
 }
 
+MenuItemLook TsuiPopupMenu::ItemLook() const
+{
+    MenuItemLook look;
+    look.mac = m_uiStyle == TsuiUIStyle::MacOS;
+    look.barWidth = m_barWidth;
+    look.itemHeight = m_menuItemHeight;
+    look.separatorHeight = m_separatorHeight;
+    look.barColor = m_barColor;
+    look.color = m_color;
+    look.separatorColor = m_separatorColor;
+    look.selectedBorderColor = m_selectedBorderColor;
+    look.selectedColor = m_selectedColor;
+    look.selectedFontColor = m_selectedFontColor;
+    look.fontColor = m_fontColor;
+    look.font = itemFont();
+    look.checkMark = MenuCheckMarkBitmap();
+    return look;
+}
+
 void TsuiPopupMenu::MeasureItem(QAction* item, int& width, int& height) const
 {
-    height = IsSeparator(item) ? m_separatorHeight : m_menuItemHeight;
-    const QFontMetrics metrics(itemFont());
-    width = metrics.horizontalAdvance(item->text()) + metrics.horizontalAdvance(ShortcutText(item)) + m_barWidth + 40;
+    const QSize size = MeasureMenuItem(ItemLook(), MenuItemStateOf(item, false, false, QImage()));
+    width = size.width();
+    height = size.height();
 }
 
 void TsuiPopupMenu::DrawItem(QAction* item, runtime::Canvas& canvas, const QRect& r, bool selected) const
 {
-    const bool mac = m_uiStyle == TsuiUIStyle::MacOS;
-    const int left = r.x();
-    const int top = r.y();
-    const int right = runtime::Right(r);
-    const int bottom = runtime::Bottom(r);
-    auto fillBarAndBody = [&] {
-        if (m_barWidth > 0)
-            FillRectColor(canvas, runtime::Rect(left, top, left + m_barWidth, bottom), m_barColor);
-        FillRectColor(canvas, runtime::Rect(left + m_barWidth, top, right, bottom), m_color);
-    };
-
-    if (IsSeparator(item)) {
-        if (mac) {
-            DrawMacMenuBar(canvas, r);
-        } else {
-            fillBarAndBody();
-            DrawMenuSeparator(canvas, r, m_separatorColor, m_barWidth);
-        }
-        return;
-    }
-
-    const bool enabled = item->isEnabled();
-    if (selected && enabled) {
-        if (mac) {
-            DrawMacMenuSelected(canvas, r);
-        } else {
-            FillRectColor(canvas, r, m_selectedColor);
-            FrameRectColor(canvas, r, m_selectedBorderColor);
-        }
-    } else if (mac) {
-        DrawMacMenuBarTall(canvas, r);
-    } else {
-        fillBarAndBody();
-    }
-
-    QPainter& p = canvas.painter();
-    QFont font = itemFont();
-    if (defaultAction() == item)
-        font.setBold(true);
-    p.setFont(font);
-    const runtime::TColor textColor = !enabled ? kDisabledText : (selected ? m_selectedFontColor : m_fontColor);
-    p.setPen(runtime::ColorFromTColor(textColor));
-    p.setBrush(Qt::NoBrush);
-    const QRect textRect = runtime::Rect(left + m_barWidth + 4, top + 4, right, bottom);
-    p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, item->text());
-    const QString shortcut = ShortcutText(item);
-    if (!shortcut.isEmpty()) {
-        const int w = QFontMetrics(font).horizontalAdvance(shortcut);
-        p.drawText(QRect(right - w - 16, top + 4, w, bottom - top - 4), Qt::AlignLeft | Qt::AlignTop, shortcut);
-    }
-
+    // A popup menu's item image is the action's icon.
     const QIcon icon = item->icon();
-    const bool hasImage = !icon.isNull();
-    if (item->isChecked()) {
-        if (hasImage) {
-            FrameRectColor(canvas, runtime::Rect(left + 2, top + 1, left + 21, top + 20), kBlack);
-            FillRectColor(canvas, runtime::Rect(left + 3, top + 2, left + 20, top + 19), m_selectedColor);
-        } else if (enabled) {
-            canvas.drawTransparent(left + 4, top + 3, CheckMark(), kCheckMarkKey);
-        } else {
-            canvas.drawDisabled(left + 4, top + 3, CheckMark(), true);
-        }
-    }
-    if (hasImage) {
-        const QImage image = runtime::ToBitmap(icon.pixmap(16, 16).toImage());
-        if (enabled)
-            canvas.draw(left + 4, top + 3, image);
-        else
-            canvas.drawDisabled(left + 4, top + 3, image, false);
-    }
+    const QImage image = icon.isNull() ? QImage() : runtime::ToBitmap(icon.pixmap(16, 16).toImage());
+    PaintMenuItem(canvas, r, ItemLook(), MenuItemStateOf(item, selected, defaultAction() == item, image));
 }
 
 QImage TsuiPopupMenu::Compose()
@@ -216,17 +152,9 @@ QImage TsuiPopupMenu::Compose()
     QImage bitmap(width(), height(), runtime::BitmapFormat);
     {
     runtime::Canvas canvas(&bitmap);
-    FillRectColor(canvas, rect(), m_color);
-    for (QAction* item : actions()) {
-        const QRect r = actionGeometry(item);
-        if (!item->isVisible() || r.isEmpty())
-            continue;
-        const MenuItemDrawHandlers handlers = GetMenuItemDrawHandlers(item);
-        if (handlers.onDrawItem)
-            handlers.onDrawItem(item, canvas, r, item == activeAction());
-        else
-            DrawItem(item, canvas, r, item == activeAction());
-    }
+    PaintMenuItems(canvas, *this, m_color, [this](QAction* item, runtime::Canvas& c, const QRect& r, bool selected) {
+        DrawItem(item, c, r, selected);
+    });
     if (m_flatMenu) {
         const Look values = ResolveLook(m_fileTheme, m_uiStyle);
         DrawPopupMenuBorder(canvas, size(), kBlack, values.formBackground);

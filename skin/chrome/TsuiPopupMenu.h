@@ -2,6 +2,7 @@
 
 #include "runtime/Canvas.h"
 #include "runtime/TColor.h"
+#include "skin/chrome/MenuItemPainter.h"
 #include "skin/theme/TsuiFileTheme.h"
 #include "skin/theme/UIStyle.h"
 
@@ -90,6 +91,8 @@ public:
     // can run them on any canvas.
     void MeasureItem(QAction* item, int& width, int& height) const;
     void DrawItem(QAction* item, runtime::Canvas& canvas, const QRect& rect, bool selected) const;
+    // What the items are painted with now.
+    MenuItemLook ItemLook() const;
 
     // The whole menu as it paints now.
     QImage Compose();

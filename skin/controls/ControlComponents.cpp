@@ -1,6 +1,7 @@
 #include "skin/controls/ControlComponents.h"
 
 #include "forms/ComponentRegistry.h"
+#include "skin/controls/TToolButton.h"
 #include "skin/controls/TsuiButton.h"
 #include "skin/controls/TsuiCheckBox.h"
 #include "skin/controls/TsuiComboBox.h"
@@ -8,6 +9,7 @@
 #include "skin/controls/TsuiEdit.h"
 #include "skin/controls/TsuiImagePanel.h"
 #include "skin/controls/TsuiProgressBar.h"
+#include "skin/controls/TsuiToolBar.h"
 
 void RegisterControlComponents()
 {
@@ -19,4 +21,6 @@ void RegisterControlComponents()
     ComponentRegistry::registerType<TsuiProgressBar>(QStringLiteral("TsuiProgressBar"));
     ComponentRegistry::registerType<TsuiImagePanel>(QStringLiteral("TsuiImagePanel"));
     ComponentRegistry::registerType<TsuiDBNavigator>(QStringLiteral("TsuiDBNavigator"));
+    ComponentRegistry::registerType<TsuiToolBar>(QStringLiteral("TsuiToolBar"));
+    ComponentRegistry::registerType<TToolButton>(QStringLiteral("TToolButton"));
 }
