@@ -1,30 +1,33 @@
 #include "app/HistoryMenus.h"
 
+#include "skin/chrome/TsuiForm.h"
+#include "skin/chrome/TsuiMainMenu.h"
+#include "skin/controls/TsuiToolBar.h"
+
 #include <QAction>
-#include <QMenuBar>
-#include <QToolBar>
 
 using Command = HistoryWindow::Command;
 
-QWidget* CreateHistoryMenuBar(QWidget* window, const std::map<Command, QAction*>& actions)
+TsuiMainMenu* CreateHistoryMainMenu(QWidget* window, TsuiForm* frame, const std::map<Command, QAction*>& actions)
 {
-    auto* bar = new QMenuBar(window);
-    bar->setAccessibleName(QStringLiteral("Menu bar"));
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    auto* menu = new TsuiMainMenu(window);
+    QMenu* file = menu->addMenu(QStringLiteral("&File"));
     file->addActions({actions.at(Command::OpenResult), actions.at(Command::OpenFolder),
                       actions.at(Command::ConvertAgain)});
     file->addSeparator();
     file->addAction(actions.at(Command::Close));
-    QMenu* records = bar->addMenu(QStringLiteral("&Records"));
+    QMenu* records = menu->addMenu(QStringLiteral("&Records"));
     records->addAction(actions.at(Command::Delete));
     records->addSeparator();
     records->addAction(actions.at(Command::ClearHistory));
-    return bar;
+    menu->InstallDropDownSkins();
+    frame->setMenu(menu);
+    return menu;
 }
 
-QWidget* CreateHistoryToolBar(QWidget* window, const std::map<Command, QAction*>& actions)
+TsuiToolBar* CreateHistoryToolBar(QWidget* window, const std::map<Command, QAction*>& actions)
 {
-    auto* bar = new QToolBar(window);
+    auto* bar = new TsuiToolBar(window);
     bar->setAccessibleName(QStringLiteral("Tool bar"));
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (Command command : {Command::OpenResult, Command::OpenFolder, Command::ConvertAgain, Command::Delete}) {

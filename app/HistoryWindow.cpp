@@ -10,6 +10,8 @@
 #include "runtime/MessageService.h"
 #include "runtime/Shell.h"
 #include "skin/chrome/TsuiForm.h"
+#include "skin/chrome/TsuiMainMenu.h"
+#include "skin/controls/TsuiToolBar.h"
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiDBNavigator.h"
 
@@ -51,7 +53,7 @@ HistoryWindow::HistoryWindow(const QString& historyFile, MainWindow mainWindow, 
     layout->setSpacing(3);
 
     createActions();
-    createMenuAndToolBar(layout);
+    createMenuAndToolBar(panel, layout);
 
     m_table = new QTableView(panel);
     m_table->setAccessibleName(QStringLiteral("Conversion history"));
@@ -94,6 +96,8 @@ HistoryWindow::~HistoryWindow()
 void HistoryWindow::setUIStyle(TsuiUIStyle style)
 {
     m_frame->setUIStyle(style);
+    m_menu->setUIStyle(style);
+    m_toolBar->setUIStyle(style);
     m_navigator->setUIStyle(style);
 }
 
@@ -216,10 +220,11 @@ void HistoryWindow::updateActions()
         m_actions[command]->setEnabled(hasRow);
 }
 
-void HistoryWindow::createMenuAndToolBar(QVBoxLayout* layout)
+void HistoryWindow::createMenuAndToolBar(QWidget* panel, QVBoxLayout* layout)
 {
-    layout->addWidget(CreateHistoryMenuBar(this, m_actions));
-    layout->addWidget(CreateHistoryToolBar(this, m_actions));
+    m_menu = CreateHistoryMainMenu(this, m_frame, m_actions);
+    m_toolBar = CreateHistoryToolBar(panel, m_actions);
+    layout->addWidget(m_toolBar);
 }
 
 void HistoryWindow::openResult()

@@ -16,6 +16,8 @@ class QVBoxLayout;
 class TForm1;
 class TsuiDBNavigator;
 class TsuiForm;
+class TsuiMainMenu;
+class TsuiToolBar;
 class HistoryTableModel;
 namespace data {
 class SqlDataSet;
@@ -44,7 +46,8 @@ public:
     ~HistoryWindow() override;
 
     TsuiForm* frame() const { return m_frame; }
-    // The frame and the navigator wear `style`, as the main window's do.
+    // Frame, menu, tool bar and navigator wear `style`, as the main
+    // window's parts do.
     void setUIStyle(TsuiUIStyle style);
     QTableView* table() const { return m_table; }
     TsuiDBNavigator* navigator() const { return m_navigator; }
@@ -60,7 +63,7 @@ public:
 
 private:
     void createActions();
-    void createMenuAndToolBar(QVBoxLayout* layout);
+    void createMenuAndToolBar(QWidget* panel, QVBoxLayout* layout);
     void open(const QString& path);
     void refuse(const QString& why);
     void grantBudget();
@@ -72,6 +75,8 @@ private:
 
     MainWindow m_mainWindow;
     TsuiForm* m_frame = nullptr;
+    TsuiMainMenu* m_menu = nullptr;
+    TsuiToolBar* m_toolBar = nullptr;
     QTableView* m_table = nullptr;
     TsuiDBNavigator* m_navigator = nullptr;
     QLabel* m_status = nullptr;
