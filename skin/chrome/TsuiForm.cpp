@@ -124,6 +124,7 @@ TsuiForm::TsuiForm(QWidget* owner) : QWidget(owner)
 
 TsuiForm::~TsuiForm()
 {
+    UnwatchFileTheme(m_fileTheme, this);
     m_appHook.reset();
     if (m_host)
         m_host->removeEventFilter(this);

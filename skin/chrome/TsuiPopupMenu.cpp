@@ -21,6 +21,11 @@ constexpr runtime::TColor kWhite = 0xFFFFFF;
 
 } // namespace
 
+TsuiPopupMenu::~TsuiPopupMenu()
+{
+    UnwatchFileTheme(m_fileTheme, this);
+}
+
 TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : QMenu(owner)
 {
     auto* style = new MenuItemStyle();

@@ -37,6 +37,7 @@ class TsuiPopupMenu : public QMenu {
 
 public:
     explicit TsuiPopupMenu(QWidget* owner = nullptr);
+    ~TsuiPopupMenu() override;
 
     // Always owner-drawn; writes are ignored.
     bool OwnerDraw() const { return true; }

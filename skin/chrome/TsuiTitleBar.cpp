@@ -53,7 +53,10 @@ TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner)
     setUIStyle(GetOwnerFormUIStyle(owner));
 }
 
-TsuiTitleBar::~TsuiTitleBar() = default;
+TsuiTitleBar::~TsuiTitleBar()
+{
+    UnwatchFileTheme(m_fileTheme, this);
+}
 
 QWidget* TsuiTitleBar::HostForm() const
 {

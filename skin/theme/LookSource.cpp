@@ -16,6 +16,17 @@ void WatchFileTheme(QPointer<TsuiFileTheme>& slot, TsuiFileTheme* theme, QObject
     }
 }
 
+void UnwatchFileTheme(const QPointer<TsuiFileTheme>& slot, QObject* context)
+{
+    if (slot)
+        QObject::disconnect(slot, &QObject::destroyed, context, nullptr);
+}
+
+LookSource::~LookSource()
+{
+    UnwatchFileTheme(m_fileTheme, m_owner);
+}
+
 LookSource::LookSource(QObject* owner, std::function<void()> apply)
     : m_owner(owner), m_apply(std::move(apply)), m_look(ResolveLook(nullptr, m_style))
 {

@@ -15,6 +15,10 @@ class QObject;
 // slot was cleared) when the new theme component is destroyed.
 void WatchFileTheme(QPointer<TsuiFileTheme>& slot, TsuiFileTheme* theme, QObject* context,
                     const std::function<void()>& onRemoved);
+// Drops the removal watch; every watcher calls it in its destructor. A theme
+// that is a child of the part dies in QObject's destructor, after the part's
+// own members are gone, and its watch must not run into them then.
+void UnwatchFileTheme(const QPointer<TsuiFileTheme>& slot, QObject* context);
 
 // The style protocol every skinned control follows, in one place: a stored
 // UI style and a file theme it never owns, resolved into one Look whenever
@@ -24,6 +28,7 @@ void WatchFileTheme(QPointer<TsuiFileTheme>& slot, TsuiFileTheme* theme, QObject
 class LookSource {
 public:
     LookSource(QObject* owner, std::function<void()> apply);
+    ~LookSource();
     LookSource(const LookSource&) = delete;
     LookSource& operator=(const LookSource&) = delete;
 

@@ -289,10 +289,6 @@ TEST_F(DesktopWindowTest, EveryInteractiveControlHasAnAccessibleName)
         const bool interactive = widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(widget);
         if (!interactive || !widget->isVisibleTo(&form) || widget->objectName().startsWith("qt_"))
             continue;
-        // Skinned buttons and check boxes name themselves by their caption
-        // once they are Qt buttons; until then they are not checked here.
-        if (!qobject_cast<QAbstractButton*>(widget) && HasPublishedProperty(widget, "Caption"))
-            continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         ASSERT_TRUE(accessible);
         EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty())

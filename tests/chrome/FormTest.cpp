@@ -3,6 +3,7 @@
 
 #include "common/MessageResponder.h"
 #include "runtime/RuntimeError.h"
+#include "skin/chrome/TsuiPopupMenu.h"
 #include "skin/chrome/TsuiTitleBarPopupMenu.h"
 #include "skin/chrome/WindowActions.h"
 #include "skin/theme/BuiltinTheme.h"
@@ -208,6 +209,19 @@ TEST_F(Form, RemovingTheFileThemeFallsBackToDeepBlue)
     // Pushed whatever UIStyleAutoUpdateSub says.
     EXPECT_EQ(child->style, TsuiUIStyle::DeepBlue);
     EXPECT_EQ(child->fileTheme, nullptr);
+}
+
+TEST_F(Form, AThemeOwnedByTheFrameDiesWithItQuietly)
+{
+    // The theme is a child of the frame, so it is destroyed after the frame's
+    // own members: its removal must not fall back to DeepBlue on a frame
+    // that is half gone (the sanitizer reports the write).
+    auto* theme = new TsuiFileTheme(frame);
+    frame->setFileTheme(theme);
+    bar()->setFileTheme(theme);
+    auto* menu = new TsuiPopupMenu(frame);
+    menu->setFileTheme(theme);
+    host.reset();
 }
 
 TEST_F(Form, AltSpaceOpensTheSystemMenuUnderTheTitleBar)
