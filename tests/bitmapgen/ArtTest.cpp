@@ -35,8 +35,9 @@ TEST(StretchSafe, RepeatsTheMiddleRowAndForOddWidthsTheMiddleColumn)
         ASSERT_EQ(out.size(), QSize(s.w, s.h));
         EXPECT_EQ(drawnAt, QSize(s.w % 2 ? s.w - 1 : s.w, s.h - 1));
         EXPECT_EQ(out.copy(0, s.h / 2, s.w, 1), out.copy(0, s.h / 2 + 1, s.w, 1));
-        if (s.w % 2)
+        if (s.w % 2) {
             EXPECT_EQ(out.copy(s.w / 2, 0, 1, s.h), out.copy(s.w / 2 + 1, 0, 1, s.h));
+        }
         // Nothing else is repeated: the outer rows and columns are the drawing's own.
         const QImage drawn = distinct(drawnAt.width(), drawnAt.height());
         EXPECT_EQ(out.pixel(0, 0), drawn.pixel(0, 0));

@@ -191,14 +191,16 @@ TEST(RealConverters, EveryModeWritesItsOutput)
             EXPECT_TRUE(text.contains("<img src=\"./sample-1_1.png\"")) << text.left(400).data();
             EXPECT_TRUE(QFile::exists(folder + "/sample-1_1.png"));
         }
-        if (n == 2)
+        if (n == 2) {
             EXPECT_FALSE(text.contains("<img"));
+        }
         if (n >= 4) {
             EXPECT_TRUE(text.startsWith("{\\rtf"));
             EXPECT_TRUE(QFile::exists(folder + "/sample.html"));
         }
-        if (n == 4)
+        if (n == 4) {
             EXPECT_TRUE(text.contains("\\pict"));
+        }
     }
 }
 

@@ -195,7 +195,8 @@ TEST(TsuiCheckBox, FocusRectangleAroundTheCaption)
     const int lineHeight = QFontMetrics(box.font()).height();
     const QPoint corner(13 + 4 - 1, (box.height() - lineHeight) / 2);
     const QRgb before = unfocused.pixel(corner);
-    if ((corner.x() + corner.y()) % 2 == 0)
+    if ((corner.x() + corner.y()) % 2 == 0) {
         EXPECT_EQ(focused.pixel(corner), (~before) | 0xFF000000u);
+    }
     EXPECT_EQ(CountDifferences(focused, unfocused, QRect(0, 0, 13 + 3, box.height())), 0); // image untouched
 }

@@ -145,7 +145,8 @@ TEST(RipMode, TextsAreExact)
     };
     for (const auto& [text, mode] : cases) {
         EXPECT_EQ(RipModeFromText(text), mode) << text.toStdString();
-        if (mode)
+        if (mode) {
             EXPECT_EQ(RipModeText(mode), text);
+        }
     }
 }

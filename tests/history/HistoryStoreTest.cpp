@@ -110,8 +110,9 @@ TEST(HistoryStore, UnusableFilesAreReportedOnceAndLeftUntouched)
             EXPECT_TRUE(store.problem().contains(path)) << store.problem().toStdString();
             EXPECT_EQ(store.pendingCount(), 0);
         }
-        if (QFileInfo(path).isFile())
+        if (QFileInfo(path).isFile()) {
             EXPECT_EQ(contents(path), before);
+        }
         EXPECT_FALSE(QFileInfo::exists(path + "-wal"));
         const history::HistoryReading reading = history::ReadHistory(path, 10);
         EXPECT_FALSE(reading.error.isEmpty());

@@ -121,8 +121,9 @@ TEST(ButtonImages, StretchedRowsAndColumnsMatch)
             const QImage f = frame(strip, 3, k);
             SCOPED_TRACE(part(style, "BUTTON") + " frame " + std::to_string(k + 1));
             EXPECT_EQ(row(f, f.height() / 2), row(f, f.height() / 2 + 1));
-            if (f.width() % 2 == 1)
+            if (f.width() % 2 == 1) {
                 EXPECT_EQ(column(f, f.width() / 2), column(f, f.width() / 2 + 1));
+            }
         }
     }
 }
