@@ -68,9 +68,12 @@ int exitStatus(convert::ConversionDriver::Outcome outcome)
 {
     using Outcome = convert::ConversionDriver::Outcome;
     switch (outcome) {
-    case Outcome::Converted: return ConsoleCommand::Converted;
-    case Outcome::Rejected: return ConsoleCommand::RequestRejected;
-    default: return ConsoleCommand::ConversionFailed;
+    case Outcome::Converted:
+        return ConsoleCommand::Converted;
+    case Outcome::Rejected:
+        return ConsoleCommand::RequestRejected;
+    default:
+        return ConsoleCommand::ConversionFailed;
     }
 }
 
@@ -115,9 +118,10 @@ int ConsoleCommand::run(int argc, char** argv)
     bool secondsRead = false;
     const int seconds = parser.value(timeout).toInt(&secondsRead);
     if (!parsed || parser.positionalArguments().size() > 1 || !secondsRead || seconds < 0) {
-        const QString error = !parser.errorText().isEmpty()        ? parser.errorText()
-            : parser.positionalArguments().size() > 1              ? QStringLiteral("more than one FILE given")
-                                                                   : QStringLiteral("--timeout takes a whole number of seconds, 0 or more");
+        const QString error = !parser.errorText().isEmpty() ? parser.errorText()
+            : parser.positionalArguments().size() > 1
+            ? QStringLiteral("more than one FILE given")
+            : QStringLiteral("--timeout takes a whole number of seconds, 0 or more");
         std::fprintf(stderr, "quarlex: %s\nTry 'quarlex --help'.\n", error.toLocal8Bit().constData());
         return RequestRejected;
     }

@@ -14,8 +14,7 @@ void printLine(const QString& text)
 }
 } // namespace
 
-ConsoleFrontEnd::ConsoleFrontEnd(bool openResults)
-    : m_openResults(openResults)
+ConsoleFrontEnd::ConsoleFrontEnd(bool openResults) : m_openResults(openResults)
 {
 }
 

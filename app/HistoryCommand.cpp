@@ -56,8 +56,7 @@ int HistoryCommand::run(int argc, char** argv)
     const QCommandLineOption historyOption(QStringLiteral("history"));
     const QCommandLineOption listOption(QStringLiteral("list"));
     const QCommandLineOption helpOption(QStringLiteral("help"));
-    const QCommandLineOption lastOption(QStringLiteral("last"), {}, QStringLiteral("N"),
-                                        QString::number(DefaultCount));
+    const QCommandLineOption lastOption(QStringLiteral("last"), {}, QStringLiteral("N"), QString::number(DefaultCount));
     parser.addOptions({historyOption, listOption, helpOption, lastOption});
     bool countOk = false;
     const int count = parser.parse(application.arguments()) ? parser.value(lastOption).toInt(&countOk) : 0;

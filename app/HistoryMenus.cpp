@@ -12,8 +12,8 @@ TsuiMainMenu* CreateHistoryMainMenu(QWidget* window, TsuiForm* frame, const std:
 {
     auto* menu = new TsuiMainMenu(window);
     QMenu* file = menu->addMenu(QStringLiteral("&File"));
-    file->addActions({actions.at(Command::OpenResult), actions.at(Command::OpenFolder),
-                      actions.at(Command::ConvertAgain)});
+    file->addActions(
+        {actions.at(Command::OpenResult), actions.at(Command::OpenFolder), actions.at(Command::ConvertAgain)});
     file->addSeparator();
     file->addAction(actions.at(Command::Close));
     QMenu* records = menu->addMenu(QStringLiteral("&Records"));

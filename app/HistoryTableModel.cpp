@@ -13,9 +13,8 @@ const struct {
     const char* field;
     const char* title;
 } Titles[] = {
-    {"started_at", "Started"}, {"source", "Source"}, {"mode", "Mode"},
-    {"destination", "Destination"}, {"output", "Output"}, {"outcome", "Outcome"},
-    {"reason", "Reason"}, {"duration_ms", "Duration (ms)"},
+    {"started_at", "Started"}, {"source", "Source"},   {"mode", "Mode"},     {"destination", "Destination"},
+    {"output", "Output"},      {"outcome", "Outcome"}, {"reason", "Reason"}, {"duration_ms", "Duration (ms)"},
 };
 
 } // namespace

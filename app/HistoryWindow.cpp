@@ -11,9 +11,9 @@
 #include "runtime/Shell.h"
 #include "skin/chrome/TsuiForm.h"
 #include "skin/chrome/TsuiMainMenu.h"
-#include "skin/controls/TsuiToolBar.h"
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiDBNavigator.h"
+#include "skin/controls/TsuiToolBar.h"
 
 #include <QAction>
 #include <QDir>
@@ -258,7 +258,8 @@ void HistoryWindow::convertAgain()
     if (!main)
         return;
     if (main->isRunning())
-        return m_status->setText(QStringLiteral("A conversion is running in the main window; try again when it has ended."));
+        return m_status->setText(
+            QStringLiteral("A conversion is running in the main window; try again when it has ended."));
     main->openSource(app::SourceFromArgument(currentValue("source"), QDir::rootPath()));
     main->suiComboBox1->setText(currentValue("mode"));
     main->AHMFolderLookup2->setText(currentValue("destination"));

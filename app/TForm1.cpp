@@ -41,10 +41,7 @@
 const char* const TForm1::kFormResource = ":/forms/Form1.qxf";
 const QString TForm1::StopAndQuitPrompt = QStringLiteral("A conversion is running. Stop it and quit?");
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent)
-    , m_driver(*this)
-    , m_history(history::HistoryFile())
+TForm1::TForm1(QWidget* parent) : QWidget(parent), m_driver(*this), m_history(history::HistoryFile())
 {
     m_driver.setRecorder(&m_history);
     connect(&m_history, &history::HistoryStore::problemFound, this, &TForm1::setStatus);
@@ -76,7 +73,8 @@ TForm1::TForm1(QWidget* parent)
 HistoryWindow* TForm1::showHistory()
 {
     if (!m_historyWindow) {
-        m_historyWindow = new HistoryWindow(history::HistoryFile(), [this] { return this; }, this);
+        m_historyWindow = new HistoryWindow(
+            history::HistoryFile(), [this] { return this; }, this);
         m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_historyWindow->setUIStyle(suiForm1->UIStyle());
     }
@@ -398,10 +396,22 @@ QStringList TForm1::listDocuments(const QString& folderText, QString& directory)
 
 // The pictures and notices lead to this program's user guide; there is no
 // web page to send anyone to.
-void TForm1::Image1Click() { openGuide(); }
-void TForm1::Image2Click() { openGuide(); }
-void TForm1::Label11Click() { openGuide(); }
-void TForm1::Label12Click() { openGuide(); }
+void TForm1::Image1Click()
+{
+    openGuide();
+}
+void TForm1::Image2Click()
+{
+    openGuide();
+}
+void TForm1::Label11Click()
+{
+    openGuide();
+}
+void TForm1::Label12Click()
+{
+    openGuide();
+}
 
 void TForm1::openGuide()
 {

@@ -4,13 +4,13 @@
 #include "app/HistoryCommand.h"
 #include "app/HistoryWindow.h"
 #include "app/RememberedChoices.h"
-#include "app/WindowLook.h"
 #include "app/SourceChoice.h"
 #include "app/TForm1.h"
+#include "app/WindowLook.h"
+#include "history/HistoryLocation.h"
 #include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
 #include "runtime/StopSignals.h"
-#include "history/HistoryLocation.h"
 
 #include <QDir>
 #include <QSettings>

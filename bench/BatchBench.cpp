@@ -46,9 +46,7 @@ class LoopWatch : public QObject {
 public:
     LoopWatch()
     {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            m_longest = std::max(m_longest, m_since.restart());
-        });
+        connect(&m_timer, &QTimer::timeout, this, [this] { m_longest = std::max(m_longest, m_since.restart()); });
     }
     void start()
     {
@@ -121,7 +119,8 @@ void copySamples(const QString& folder, int count)
 {
     QDir().mkpath(folder);
     for (int i = 0; i < count; ++i)
-        QFile::copy(QStringLiteral(QUARLEX_SAMPLE_PDF), folder + QStringLiteral("/doc%1.pdf").arg(i, 3, 10, QLatin1Char('0')));
+        QFile::copy(QStringLiteral(QUARLEX_SAMPLE_PDF),
+                    folder + QStringLiteral("/doc%1.pdf").arg(i, 3, 10, QLatin1Char('0')));
 }
 
 // The 8-document RTF batch and its reference; true when the goal is met.
@@ -139,7 +138,9 @@ bool rtfBatch(const QTemporaryDir& work, int cores)
     const QString warm = work.filePath(QStringLiteral("warm"));
     QDir().mkpath(warm);
     runShell(QStringLiteral("pdftohtml -i -noframes -nomerge doc000.pdf '%1/w.html' && for i in 1 2; do %2 '%1/w.html' "
-                            ">/dev/null 2>&1; done").arg(warm, call.arg(warm)), pdfs);
+                            ">/dev/null 2>&1; done")
+                 .arg(warm, call.arg(warm)),
+             pdfs);
     runBatch(convert::RtfWithoutImages, pdfs, work.filePath(QStringLiteral("rtf warm")));
 
     const QString refOut = work.filePath(QStringLiteral("rtf reference"));
@@ -151,13 +152,14 @@ bool rtfBatch(const QTemporaryDir& work, int cores)
     const QString batchOut = work.filePath(QStringLiteral("rtf batch"));
     const Timed batch = runBatch(convert::RtfWithoutImages, pdfs, batchOut);
     const double ratio = batch.seconds / reference;
-    const bool ok = ratio <= 1.5 && batch.longestPause <= 50 && countFiles(batchOut, QStringLiteral("*.rtf")) == RtfDocumentCount;
+    const bool ok =
+        ratio <= 1.5 && batch.longestPause <= 50 && countFiles(batchOut, QStringLiteral("*.rtf")) == RtfDocumentCount;
     std::printf("mode 4  xargs -P%d HTML + one LibreOffice call %7.2f s  batch %7.2f s (%d of %d written, %d by "
                 "reference)\n",
                 cores, reference, batch.seconds, countFiles(batchOut, QStringLiteral("*.rtf")), RtfDocumentCount,
                 countFiles(refOut, QStringLiteral("*.rtf")));
-    std::printf("        batch / reference = %.3f (goal <= 1.5), longest event pause %lld ms (goal <= 50): %s\n",
-                ratio, static_cast<long long>(batch.longestPause), ok ? "met" : "NOT met");
+    std::printf("        batch / reference = %.3f (goal <= 1.5), longest event pause %lld ms (goal <= 50): %s\n", ratio,
+                static_cast<long long>(batch.longestPause), ok ? "met" : "NOT met");
     return ok;
 }
 
@@ -196,8 +198,9 @@ int main(int argc, char** argv)
 
         const QString loopOut = work.filePath(QStringLiteral("loop%1").arg(mode));
         QDir().mkpath(loopOut);
-        const double loop = runShell(QStringLiteral("for f in *.pdf; do %1 \"$f\" \"%2/${f%.pdf}.%3\"; done")
-                                         .arg(command, loopOut, extension), pdfs);
+        const double loop = runShell(
+            QStringLiteral("for f in *.pdf; do %1 \"$f\" \"%2/${f%.pdf}.%3\"; done").arg(command, loopOut, extension),
+            pdfs);
 
         const QString xargsOut = work.filePath(QStringLiteral("xargs%1").arg(mode));
         QDir().mkpath(xargsOut);

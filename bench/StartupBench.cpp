@@ -85,7 +85,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
         return runChild(argc, argv,
-                        std::strcmp(argv[2], "quarlex") == 0 ? Child::Quarlex
+                        std::strcmp(argv[2], "quarlex") == 0    ? Child::Quarlex
                             : std::strcmp(argv[2], "text") == 0 ? Child::BareWithText
                                                                 : Child::Bare);
 

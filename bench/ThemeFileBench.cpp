@@ -101,8 +101,14 @@ void lookups(benchmark::State& state)
     benchmark::DoNotOptimize(sum);
     state.SetItemsProcessed(state.iterations() * std::int64_t(std::size(asked)));
 }
-void BM_LookupBuiltin(benchmark::State& state) { lookups<false>(state); }
-void BM_LookupFileTheme(benchmark::State& state) { lookups<true>(state); }
+void BM_LookupBuiltin(benchmark::State& state)
+{
+    lookups<false>(state);
+}
+void BM_LookupFileTheme(benchmark::State& state)
+{
+    lookups<true>(state);
+}
 BENCHMARK(BM_LookupBuiltin);
 BENCHMARK(BM_LookupFileTheme);
 

@@ -18,8 +18,8 @@ QString OutputPath(const QString& destination, const QString& baseName, const QS
     return destination + delimiter + baseName + extension;
 }
 
-QString QuotedOutputPath(const QString& destination, const QString& baseName,
-                         const QString& extension, const QString& delimiter)
+QString QuotedOutputPath(const QString& destination, const QString& baseName, const QString& extension,
+                         const QString& delimiter)
 {
     return u'"' + OutputPath(destination, baseName, extension, delimiter) + u'"';
 }
@@ -45,8 +45,8 @@ void prependPasswords(QString& text, const RipOptions& options)
 QString HtmlConverterParameters(const CommandLineInput& input, const QString& delimiter)
 {
     const QString base = BaseName(input.source, delimiter);
-    QString text = QStringLiteral("-noframes -nomerge ") + runtime::QuotePath(input.source)
-        + u' ' + runtime::QuotePath(OutputPath(input.destination, base, QStringLiteral(".html"), delimiter));
+    QString text = QStringLiteral("-noframes -nomerge ") + runtime::QuotePath(input.source) + u' '
+        + runtime::QuotePath(OutputPath(input.destination, base, QStringLiteral(".html"), delimiter));
     // Each optional piece goes in front of what is built so far.
     if (LeavesImagesOut(input.ripMode))
         text.prepend(QStringLiteral("-i "));
@@ -56,8 +56,7 @@ QString HtmlConverterParameters(const CommandLineInput& input, const QString& de
     return text;
 }
 
-QString TextConverterCommandLine(const QString& windir, const CommandLineInput& input,
-                                 const QString& delimiter)
+QString TextConverterCommandLine(const QString& windir, const CommandLineInput& input, const QString& delimiter)
 {
     const QString base = BaseName(input.source, delimiter);
     QString parameters = runtime::QuotePath(input.source) + u' '

@@ -26,8 +26,8 @@ QString OutputPath(const QString& destination, const QString& baseName, const QS
 
 // The same enclosed in double quotes; the quotes are part of the text
 // (save-as call, opening results).
-QString QuotedOutputPath(const QString& destination, const QString& baseName,
-                         const QString& extension, const QString& delimiter);
+QString QuotedOutputPath(const QString& destination, const QString& baseName, const QString& extension,
+                         const QString& delimiter);
 
 // windir + delimiter + "system32" + delimiter + program.
 QString SystemProgramPath(const QString& windir, const QString& program, const QString& delimiter);
@@ -46,8 +46,7 @@ QString HtmlConverterParameters(const CommandLineInput& input, const QString& de
 // as the HTML converter gets them (an encrypted document converts in every
 // mode the window offers them for), the quoted source and the quoted ".txt"
 // output.
-QString TextConverterCommandLine(const QString& windir, const CommandLineInput& input,
-                                 const QString& delimiter);
+QString TextConverterCommandLine(const QString& windir, const CommandLineInput& input, const QString& delimiter);
 
 inline const QString HtmlConverterName = QStringLiteral("zorvan.exe");
 inline const QString TextConverterName = QStringLiteral("quildo.exe");

@@ -17,8 +17,7 @@ void ConversionFrontEnd::showMessage(const QString& text)
 
 bool ConversionFrontEnd::askToViewResult()
 {
-    return runtime::MessageBox(owner(), ViewResultPrompt, ViewResultCaption, runtime::MbYesNo)
-        != runtime::IdNo;
+    return runtime::MessageBox(owner(), ViewResultPrompt, ViewResultCaption, runtime::MbYesNo) != runtime::IdNo;
 }
 
 void ConversionFrontEnd::openResult(const QString& quotedPath)

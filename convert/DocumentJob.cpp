@@ -28,9 +28,7 @@ bool isProgramFile(const QString& path)
 
 } // namespace
 
-DocumentJob::DocumentJob(Setup setup, QObject* parent)
-    : QObject(parent)
-    , m_setup(std::move(setup))
+DocumentJob::DocumentJob(Setup setup, QObject* parent) : QObject(parent), m_setup(std::move(setup))
 {
 }
 
@@ -147,8 +145,7 @@ void DocumentJob::commit(const QString& mainExtension)
     const QString html = baseName() + QStringLiteral(".html");
     QStringList names = QDir(m_stage->path()).entryList(QDir::Files | QDir::Hidden);
     const auto rank = [&](const QString& name) { return name == main ? 2 : name == html ? 1 : 0; };
-    std::stable_sort(names.begin(), names.end(),
-                     [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
+    std::stable_sort(names.begin(), names.end(), [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
     for (const QString& name : names) {
         const QByteArray from = QFile::encodeName(m_stage->filePath(name));
         const QByteArray to = QFile::encodeName(m_setup.destination + Slash + name);

@@ -31,8 +31,7 @@ QString nameOf(const RtfTask& task)
 
 } // namespace
 
-LibreOfficeRtf::LibreOfficeRtf(QObject* parent)
-    : RtfConverter(parent)
+LibreOfficeRtf::LibreOfficeRtf(QObject* parent) : RtfConverter(parent)
 {
 }
 
@@ -93,15 +92,20 @@ void LibreOfficeRtf::startNextGroup()
     }
     const QList<int>& group = m_groups.first();
     // Beside the first RTF's folder, so the results move by renaming.
-    m_outFolder = std::make_unique<PrivateFolder>(QFileInfo(m_tasks[group.first()].rtfPath).absolutePath(),
-                                                  StagingFolderPrefix);
+    m_outFolder =
+        std::make_unique<PrivateFolder>(QFileInfo(m_tasks[group.first()].rtfPath).absolutePath(), StagingFolderPrefix);
     QStringList arguments = {
         QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile->path()).toString(),
-        QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--nologo"),
-        QStringLiteral("--nodefault"), QStringLiteral("--nolockcheck"),
+        QStringLiteral("--headless"),
+        QStringLiteral("--norestore"),
+        QStringLiteral("--nologo"),
+        QStringLiteral("--nodefault"),
+        QStringLiteral("--nolockcheck"),
         QStringLiteral("--infilter=HTML (StarWriter)"),
-        QStringLiteral("--convert-to"), QStringLiteral("rtf:Rich Text Format"),
-        QStringLiteral("--outdir"), m_outFolder->path(),
+        QStringLiteral("--convert-to"),
+        QStringLiteral("rtf:Rich Text Format"),
+        QStringLiteral("--outdir"),
+        m_outFolder->path(),
     };
     for (int i : group)
         arguments << m_tasks[i].htmlPath;
@@ -126,8 +130,7 @@ void LibreOfficeRtf::groupEnded()
     end.crashed = child->exitStatus() == QProcess::CrashExit;
     end.exitCode = child->exitCode();
     end.errorOutput = child->errorOutput();
-    if (end.started && !end.timedOut && !end.crashed && end.exitCode == RestartRequested
-        && m_restarts < MaxRestarts) {
+    if (end.started && !end.timedOut && !end.crashed && end.exitCode == RestartRequested && m_restarts < MaxRestarts) {
         ++m_restarts;
         startNextGroup();
         return;
@@ -141,9 +144,9 @@ void LibreOfficeRtf::groupEnded()
             ++written;
             continue;
         }
-        m_failures[i] = !reason.isEmpty() ? reason
-                                          : QStringLiteral("LibreOffice could not save %1")
-                                                .arg(QFileInfo(m_tasks[i].rtfPath).fileName());
+        m_failures[i] = !reason.isEmpty()
+            ? reason
+            : QStringLiteral("LibreOffice could not save %1").arg(QFileInfo(m_tasks[i].rtfPath).fileName());
     }
     // A profile LibreOffice cannot work with at all would fail every later
     // run too; the next one sets up a fresh profile.

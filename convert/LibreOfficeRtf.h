@@ -1,8 +1,8 @@
 #pragma once
 
 #include "convert/PrivateFolder.h"
-#include "convert/WordProfile.h"
 #include "convert/RtfConverter.h"
+#include "convert/WordProfile.h"
 
 #include <QPointer>
 

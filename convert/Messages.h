@@ -6,8 +6,7 @@ namespace convert {
 
 // The texts the conversion shows, shared by the window and the console.
 inline const QString InvalidRipperModeMessage = QStringLiteral("Invalid Ripper Mode!");
-inline const QString NoDestinationMessage =
-    QStringLiteral("Please specify the destination folder to output result");
+inline const QString NoDestinationMessage = QStringLiteral("Please specify the destination folder to output result");
 inline const QString NoSourceFileMessage = QStringLiteral("Please choose a PDF file to convert");
 inline const QString CanceledMessage = QStringLiteral("Canceled by user!");
 inline const QString ViewResultPrompt = QStringLiteral("Do you want to view the result ?");

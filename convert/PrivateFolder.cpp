@@ -9,8 +9,7 @@
 namespace convert {
 
 PrivateFolder::PrivateFolder(const QString& parent, const QString& prefix)
-    : m_dir(parent + u'/' + prefix + QString::number(QCoreApplication::applicationPid())
-            + QStringLiteral("-XXXXXX"))
+    : m_dir(parent + u'/' + prefix + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"))
 {
 }
 

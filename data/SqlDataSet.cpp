@@ -21,8 +21,7 @@ namespace {
 
 } // namespace
 
-SqlDataSet::SqlDataSet(QObject* parent)
-    : QObject(parent)
+SqlDataSet::SqlDataSet(QObject* parent) : QObject(parent)
 {
     m_mapper.setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
 }

@@ -47,13 +47,12 @@ public:
         for (const FormNode& child : root.children)
             createChild(m_form, child);
         for (const Fixup& fixup : m_fixups) {
-            QObject* component = fixup.componentName == m_form->objectName()
-                ? m_form
-                : m_form->findChild<QObject*>(fixup.componentName);
+            QObject* component =
+                fixup.componentName == m_form->objectName() ? m_form : m_form->findChild<QObject*>(fixup.componentName);
             if (!component)
                 throw runtime::RuntimeError(QStringLiteral("Form description, line %1: no component named %2")
-                                       .arg(fixup.line)
-                                       .arg(fixup.componentName));
+                                                .arg(fixup.line)
+                                                .arg(fixup.componentName));
             FormPropertyWriter::writeObject(fixup.target, fixup.property, component, fixup.line);
         }
         finishWidgets(m_form);
@@ -116,8 +115,7 @@ private:
         const QMetaObject* meta = object->metaObject();
         const QString event = property.name.mid(2);
         const QString lower = event.left(1).toLower() + event.mid(1);
-        const QStringList candidates = {property.name, lower, lower + QLatin1String("ed"),
-                                        lower + QLatin1String("d")};
+        const QStringList candidates = {property.name, lower, lower + QLatin1String("ed"), lower + QLatin1String("d")};
         QMetaMethod signal;
         for (const QString& name : candidates) {
             // From the most derived class up, so a class's own event wins
@@ -133,15 +131,14 @@ private:
         const QMetaObject* formMeta = m_form->metaObject();
         for (int i = 0; i < formMeta->methodCount(); ++i) {
             const QMetaMethod slot = formMeta->method(i);
-            if (slot.name() == property.value.text.toLatin1()
-                && QMetaObject::checkConnectArgs(signal, slot)) {
+            if (slot.name() == property.value.text.toLatin1() && QMetaObject::checkConnectArgs(signal, slot)) {
                 QObject::connect(object, signal, m_form, slot);
                 return true;
             }
         }
         throw runtime::RuntimeError(QStringLiteral("Form description, line %1: handler %2 for %3.%4 not found")
-                               .arg(property.line)
-                               .arg(property.value.text, object->objectName(), property.name));
+                                        .arg(property.line)
+                                        .arg(property.value.text, object->objectName(), property.name));
     }
 
     QObject* m_form;

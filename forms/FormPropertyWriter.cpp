@@ -20,9 +20,8 @@ namespace {
 
 [[noreturn]] void fail(const QObject* object, const QString& name, int line, const QString& what)
 {
-    throw runtime::RuntimeError(QStringLiteral("Form description, line %1: %2.%3: %4")
-                           .arg(line)
-                           .arg(object->objectName(), name, what));
+    throw runtime::RuntimeError(
+        QStringLiteral("Form description, line %1: %2.%3: %4").arg(line).arg(object->objectName(), name, what));
 }
 
 QMetaProperty findProperty(const QObject* object, const QString& name)
@@ -209,8 +208,9 @@ void FormPropertyWriter::write(QObject* object, const FormProperty& stored, QStr
             && (!headProperty.isValid() || headProperty.metaType().id() == QMetaType::QFont)) {
             // Only a "Font" of the class's own counts, not the widget's font.
             const int own = object->metaObject()->indexOfProperty("Font");
-            applyFontPart(static_cast<QWidget*>(object), own < 0 ? QMetaProperty() : object->metaObject()->property(own),
-                          tail, stored.value, stored.line);
+            applyFontPart(static_cast<QWidget*>(object),
+                          own < 0 ? QMetaProperty() : object->metaObject()->property(own), tail, stored.value,
+                          stored.line);
             return;
         }
         if (headProperty.isValid()) {

@@ -15,8 +15,8 @@ namespace history {
 namespace {
 
 // Fields of the conversions table that readers and writers rely on.
-const char* const requiredColumns[] = {"started_at", "source", "mode", "destination",
-                                       "output", "outcome", "reason", "duration_ms"};
+const char* const requiredColumns[] = {"started_at", "source",  "mode",   "destination",
+                                       "output",     "outcome", "reason", "duration_ms"};
 
 QString uniqueConnectionName()
 {
@@ -33,8 +33,7 @@ int pastDeadline(void* deadline)
 
 } // namespace
 
-HistoryDatabase::HistoryDatabase(const QString& path, Access access)
-    : m_connection(uniqueConnectionName())
+HistoryDatabase::HistoryDatabase(const QString& path, Access access) : m_connection(uniqueConnectionName())
 {
     m_open = open(path, access) && guard();
 }

@@ -10,10 +10,10 @@ namespace history {
 struct HistoryEntry {
     QString startedAt; // ISO 8601, UTC
     QString source;
-    QString mode;      // the rip mode text as the user gave it
+    QString mode; // the rip mode text as the user gave it
     QString destination;
     QString output;
-    QString outcome;   // "converted", "failed" or "canceled"
+    QString outcome; // "converted", "failed" or "canceled"
     QString reason;
     qint64 durationMs = 0;
 };

@@ -4,8 +4,7 @@
 
 namespace history {
 
-QString HistoryFile(const std::optional<QString>& quarlexHistory, const QString& xdgDataHome,
-                    const QString& home)
+QString HistoryFile(const std::optional<QString>& quarlexHistory, const QString& xdgDataHome, const QString& home)
 {
     if (quarlexHistory)
         return *quarlexHistory;

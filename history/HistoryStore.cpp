@@ -40,10 +40,7 @@ bool isBusy(const QString& nativeCode)
 
 } // namespace
 
-HistoryStore::HistoryStore(const QString& path, QObject* parent)
-    : QObject(parent)
-    , m_path(path)
-    , m_off(path.isEmpty())
+HistoryStore::HistoryStore(const QString& path, QObject* parent) : QObject(parent), m_path(path), m_off(path.isEmpty())
 {
     m_retry.setSingleShot(true);
     m_retry.setInterval(RetryInterval);
@@ -110,8 +107,7 @@ HistoryStore::State HistoryStore::prepare(std::chrono::milliseconds busyWait)
         return failed(m_db->error(), m_db->errorCode());
     switch (layout) {
     case HistoryDatabase::Layout::Newer:
-        return failed(QStringLiteral("it was written by a newer QUARLEX (layout %1) and is left as it is")
-                          .arg(version),
+        return failed(QStringLiteral("it was written by a newer QUARLEX (layout %1) and is left as it is").arg(version),
                       {});
     case HistoryDatabase::Layout::Foreign:
         return failed(QStringLiteral("it is not a QUARLEX history and is left as it is"), {});

@@ -2,9 +2,7 @@
 
 #include "widgets/SpeedButton.h"
 
-TAHMButtonClass::TAHMButtonClass(widgets::SpeedButton* button, QObject* parent)
-    : QObject(parent)
-    , m_button(button)
+TAHMButtonClass::TAHMButtonClass(widgets::SpeedButton* button, QObject* parent) : QObject(parent), m_button(button)
 {
 }
 

@@ -16,9 +16,12 @@ constexpr int WindowBorderHeight = 1;
 Qt::Alignment qtAlignment(TAHMCustomLookupEdit::TAlignment alignment)
 {
     switch (alignment) {
-    case TAHMCustomLookupEdit::taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
-    case TAHMCustomLookupEdit::taCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    case TAHMCustomLookupEdit::taRightJustify:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case TAHMCustomLookupEdit::taCenter:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 
@@ -91,7 +94,8 @@ int TAHMCustomLookupEdit::GetMinHeight() const
 
 void TAHMCustomLookupEdit::PlaceButtons()
 {
-    const LookupButtonPlaces places = PlaceLookupButtons(size(), m_editButton2->isVisible(), m_editButton1->isVisible());
+    const LookupButtonPlaces places =
+        PlaceLookupButtons(size(), m_editButton2->isVisible(), m_editButton1->isVisible());
     // Places are client coordinates; Qt draws the border inside the widget.
     const QPoint client(borderWidth(), borderWidth());
     m_buttonA->setGeometry(places.buttonA.translated(client));
@@ -101,8 +105,8 @@ void TAHMCustomLookupEdit::PlaceButtons()
 void TAHMCustomLookupEdit::SetEditRect()
 {
     const QSize client = size() - QSize(2 * borderWidth(), 2 * borderWidth());
-    const QRect rect = LookupEditRect(client, m_buttonA->width(), m_editButton2->isVisible(),
-                                      m_buttonB->width(), m_editButton1->isVisible());
+    const QRect rect = LookupEditRect(client, m_buttonA->width(), m_editButton2->isVisible(), m_buttonB->width(),
+                                      m_editButton1->isVisible());
     setTextMargins(0, 0, client.width() - rect.width(), 0);
 }
 

@@ -14,11 +14,7 @@ constexpr int ExplorerItemHeight = 18;
 
 class ExplorerDelegate : public QStyledItemDelegate {
 public:
-    explicit ExplorerDelegate(TAHMExplorerView* view)
-        : QStyledItemDelegate(view)
-        , m_view(view)
-    {
-    }
+    explicit ExplorerDelegate(TAHMExplorerView* view) : QStyledItemDelegate(view), m_view(view) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -55,8 +51,7 @@ QImage makeFolderGlyph()
 
 } // namespace
 
-TAHMExplorerView::TAHMExplorerView(QWidget* parent)
-    : widgets::FileListBox(parent)
+TAHMExplorerView::TAHMExplorerView(QWidget* parent) : widgets::FileListBox(parent)
 {
     setItemHeight(ExplorerItemHeight);
     setItemDelegate(new ExplorerDelegate(this));

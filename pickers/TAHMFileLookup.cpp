@@ -2,8 +2,7 @@
 
 #include "runtime/BitmapResource.h"
 
-TAHMFileLookup::TAHMFileLookup(QWidget* parent)
-    : TAHMCustomLookupEdit(parent)
+TAHMFileLookup::TAHMFileLookup(QWidget* parent) : TAHMCustomLookupEdit(parent)
 {
     editButton1()->setNumGlyphs(2);
     editButton1()->setGlyph(runtime::LoadBitmapResource(QStringLiteral("TAHMFileLookupA")));

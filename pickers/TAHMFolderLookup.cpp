@@ -7,8 +7,7 @@
 #include <QFileInfo>
 #include <array>
 
-TAHMFolderLookup::TAHMFolderLookup(QWidget* parent)
-    : TAHMCustomLookupEdit(parent)
+TAHMFolderLookup::TAHMFolderLookup(QWidget* parent) : TAHMCustomLookupEdit(parent)
 {
     editButton1()->setNumGlyphs(2);
     editButton1()->setGlyph(runtime::LoadBitmapResource(QStringLiteral("AHMFolderLookup")));
@@ -20,10 +19,24 @@ int TAHMFolderLookup::SpecialFolderOf(TAHMRoots root)
 {
     // Indexed by TAHMRoots, in its order.
     static constexpr std::array<int, csidlTemplates + 1> numbers = {
-        runtime::sfDesktop, -1, runtime::sfPrograms, runtime::sfControlPanel, runtime::sfPrinters,
-        runtime::sfPersonal, runtime::sfFavorites, runtime::sfStartup, runtime::sfRecent, runtime::sfSendTo,
-        runtime::sfRecycleBin, runtime::sfStartMenu, runtime::sfDesktopDirectory, runtime::sfMyComputer,
-        runtime::sfNetwork, runtime::sfNetworkNeighborhood, runtime::sfFonts, runtime::sfTemplates,
+        runtime::sfDesktop,
+        -1,
+        runtime::sfPrograms,
+        runtime::sfControlPanel,
+        runtime::sfPrinters,
+        runtime::sfPersonal,
+        runtime::sfFavorites,
+        runtime::sfStartup,
+        runtime::sfRecent,
+        runtime::sfSendTo,
+        runtime::sfRecycleBin,
+        runtime::sfStartMenu,
+        runtime::sfDesktopDirectory,
+        runtime::sfMyComputer,
+        runtime::sfNetwork,
+        runtime::sfNetworkNeighborhood,
+        runtime::sfFonts,
+        runtime::sfTemplates,
     };
     return root >= 0 && root < int(numbers.size()) ? numbers[root] : -1;
 }

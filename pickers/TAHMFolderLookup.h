@@ -16,10 +16,24 @@ public:
     // The folder the dialog's tree starts at; csidlDesktopExpanded gives it
     // no root at all.
     enum TAHMRoots {
-        csidlDesktop, csidlDesktopExpanded, csidlPrograms, csidlControlPanel, csidlPrinters,
-        csidlPersonal, csidlFavorites, csidlStartup, csidlRecent, csidlSendto,
-        csidlRecycleBin, csidlStartMenu, csidlDesktopDirectory, csidlMyComputer, csidlNetwork,
-        csidlNetworkNeighborhood, csidlFonts, csidlTemplates,
+        csidlDesktop,
+        csidlDesktopExpanded,
+        csidlPrograms,
+        csidlControlPanel,
+        csidlPrinters,
+        csidlPersonal,
+        csidlFavorites,
+        csidlStartup,
+        csidlRecent,
+        csidlSendto,
+        csidlRecycleBin,
+        csidlStartMenu,
+        csidlDesktopDirectory,
+        csidlMyComputer,
+        csidlNetwork,
+        csidlNetworkNeighborhood,
+        csidlFonts,
+        csidlTemplates,
     };
     Q_ENUM(TAHMRoots)
 

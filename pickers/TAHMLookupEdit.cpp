@@ -2,8 +2,7 @@
 
 #include "runtime/BitmapResource.h"
 
-TAHMLookupEdit::TAHMLookupEdit(QWidget* parent)
-    : TAHMCustomLookupEdit(parent)
+TAHMLookupEdit::TAHMLookupEdit(QWidget* parent) : TAHMCustomLookupEdit(parent)
 {
     editButton1()->setNumGlyphs(2);
     editButton1()->setGlyph(runtime::LoadBitmapResource(QStringLiteral("AHMLOOKUPEDITB1")));

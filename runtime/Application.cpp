@@ -13,8 +13,7 @@ QString& titleStorage()
 }
 } // namespace
 
-Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv)
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
 }
 

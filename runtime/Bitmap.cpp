@@ -13,8 +13,7 @@ void SetBitmapSize(QImage& bitmap, int width, int height)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (!bitmap.isNull() && bitmap.width() == width && bitmap.height() == height &&
-        bitmap.format() == BitmapFormat)
+    if (!bitmap.isNull() && bitmap.width() == width && bitmap.height() == height && bitmap.format() == BitmapFormat)
         return;
     QImage resized(width, height, BitmapFormat);
     resized.fill(Qt::black);

@@ -17,8 +17,7 @@ QRgb pixelOrBlack(const QImage& image, int x, int y)
 
 } // namespace
 
-Canvas::Canvas(QPaintDevice* device)
-    : m_painter(device)
+Canvas::Canvas(QPaintDevice* device) : m_painter(device)
 {
     // On a HiDPI device pictures drawn at their own size are enlarged; they
     // are smoothed rather than doubled pixel for pixel. At ratio 1 nothing
@@ -59,8 +58,14 @@ void Canvas::lineTo(int x, int y)
     while (x0 != x || y0 != y) {
         plot(x0, y0, m_pen);
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x0 += sx; }
-        if (e2 <= dx) { err += dx; y0 += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
     }
     m_penPos = QPoint(x, y);
 }

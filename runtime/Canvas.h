@@ -18,8 +18,14 @@ constexpr QRect Rect(int left, int top, int right, int bottom)
 {
     return QRect(left, top, right - left, bottom - top);
 }
-constexpr int Right(const QRect& r) { return r.x() + r.width(); }
-constexpr int Bottom(const QRect& r) { return r.y() + r.height(); }
+constexpr int Right(const QRect& r)
+{
+    return r.x() + r.width();
+}
+constexpr int Bottom(const QRect& r)
+{
+    return r.y() + r.height();
+}
 
 // A thin canvas over QPainter with the semantics the skin's drawing rules
 // were written for: fills and copies leave out the right and bottom edges,

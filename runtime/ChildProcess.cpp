@@ -24,9 +24,7 @@ constexpr qsizetype ErrorTailBytes = 4096;
 
 // Children still running when the application object goes are stopped and
 // reaped with it, as its QObject children.
-ChildProcess::ChildProcess(const Options& options)
-    : QProcess(QCoreApplication::instance())
-    , m_options(options)
+ChildProcess::ChildProcess(const Options& options) : QProcess(QCoreApplication::instance()), m_options(options)
 {
     // A converter's chatter would mix with the program's own messages; only
     // its complaints are kept, to say why it failed.
@@ -81,8 +79,7 @@ QPointer<ChildProcess> ChildProcess::launch(const QString& program, const QStrin
     return child;
 }
 
-QPointer<ChildProcess> ChildProcess::launch(const QString& program, const QStringList& arguments,
-                                            qint64 memoryLimit)
+QPointer<ChildProcess> ChildProcess::launch(const QString& program, const QStringList& arguments, qint64 memoryLimit)
 {
     Options options;
     options.memoryLimit = memoryLimit;

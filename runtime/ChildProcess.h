@@ -31,8 +31,7 @@ public:
     // Starts the program without a shell and without waiting. The child is
     // owned by the runtime and deleted some time after it ended; callers
     // keep the QPointer.
-    static QPointer<ChildProcess> launch(const QString& program, const QStringList& arguments,
-                                         const Options& options);
+    static QPointer<ChildProcess> launch(const QString& program, const QStringList& arguments, const Options& options);
     static QPointer<ChildProcess> launch(const QString& program, const QStringList& arguments,
                                          qint64 memoryLimit = DefaultMemoryLimit);
 

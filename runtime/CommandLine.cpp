@@ -84,13 +84,12 @@ QString QuotePath(const QString& path)
 
 QString QuoteArgument(const QString& argument)
 {
-    const bool plain = !argument.isEmpty()
-        && !argument.contains(u' ') && !argument.contains(u'\t') && !argument.contains(u'"');
+    const bool plain =
+        !argument.isEmpty() && !argument.contains(u' ') && !argument.contains(u'\t') && !argument.contains(u'"');
     return plain ? argument : QuotePath(argument);
 }
 
-ProgramCall SplitCommandLine(const QString& commandLine,
-                             const std::function<bool(const QString&)>& isFile)
+ProgramCall SplitCommandLine(const QString& commandLine, const std::function<bool(const QString&)>& isFile)
 {
     const qsizetype n = commandLine.size();
     qsizetype i = 0;

@@ -36,7 +36,6 @@ QString QuotePath(const QString& path);
 // blanks is resolved as process creation does: successively longer
 // blank-separated prefixes are tried, the first naming a file wins, and if
 // none does the first word is taken.
-ProgramCall SplitCommandLine(const QString& commandLine,
-                             const std::function<bool(const QString&)>& isFile);
+ProgramCall SplitCommandLine(const QString& commandLine, const std::function<bool(const QString&)>& isFile);
 
 } // namespace runtime

@@ -2,8 +2,7 @@
 
 namespace runtime {
 
-EventWait::EventWait(std::function<bool()> done)
-    : m_done(std::move(done))
+EventWait::EventWait(std::function<bool()> done) : m_done(std::move(done))
 {
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] {

@@ -26,8 +26,7 @@ QDir::Filters entryFilter(OpenOptions options)
 void setUpOpenFile(QFileDialog& dialog, const FileDialogRequest& request)
 {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.options & ofAllowMultiSelect ? QFileDialog::ExistingFiles
-                                                            : QFileDialog::ExistingFile);
+    dialog.setFileMode(request.options & ofAllowMultiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setFilter(entryFilter(request.options));
     dialog.setOption(QFileDialog::DontResolveSymlinks, bool(request.options & ofNoDereferenceLinks));
     dialog.setNameFilters(QtNameFilters(request.filter));
@@ -74,10 +73,11 @@ void setUpFolder(QFileDialog& dialog, const FileDialogRequest& request)
         // bar is left alone: Qt would remember a root put there for every
         // later dialog.)
         dialog.setDirectory(request.root);
-        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, root = request.root](const QString& dir) {
-            if (!isInside(dir, root))
-                dialog.setDirectory(root);
-        });
+        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
+                         [&dialog, root = request.root](const QString& dir) {
+                             if (!isInside(dir, root))
+                                 dialog.setDirectory(root);
+                         });
     }
     if (!request.selection.isEmpty() && (request.root.isEmpty() || isInside(request.selection, request.root)))
         dialog.setDirectory(request.selection);

@@ -54,10 +54,10 @@ struct FileDialogRequest {
     OpenOptions options;
 
     // Folder dialog.
-    QString root;            // the folder the user cannot leave; empty: the whole file system
-    QString selection;       // an existing folder to preselect, or empty
-    bool dirsOnly = true;    // only file-system folders can be chosen
-    bool statusLine = false; // the dialog has a status line
+    QString root;              // the folder the user cannot leave; empty: the whole file system
+    QString selection;         // an existing folder to preselect, or empty
+    bool dirsOnly = true;      // only file-system folders can be chosen
+    bool statusLine = false;   // the dialog has a status line
     bool pathInStatus = false; // the status line shows the selected path
 };
 

@@ -37,11 +37,20 @@ int MessageService::showModal(QWidget* owner, const MessageRequest& request)
     box.setWindowTitle(request.caption);
     box.setText(request.text);
     switch (request.type & 0xF0) {
-    case MbIconError: box.setIcon(QMessageBox::Critical); break;
-    case MbIconQuestion: box.setIcon(QMessageBox::Question); break;
-    case MbIconWarning: box.setIcon(QMessageBox::Warning); break;
-    case MbIconInformation: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case MbIconError:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MbIconQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MbIconWarning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MbIconInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     switch (request.type & 0x0F) {
     case MbYesNo:
@@ -57,10 +66,14 @@ int MessageService::showModal(QWidget* owner, const MessageRequest& request)
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return IdYes;
-    case QMessageBox::No: return IdNo;
-    case QMessageBox::Cancel: return IdCancel;
-    default: return IdOk;
+    case QMessageBox::Yes:
+        return IdYes;
+    case QMessageBox::No:
+        return IdNo;
+    case QMessageBox::Cancel:
+        return IdCancel;
+    default:
+        return IdOk;
     }
 }
 

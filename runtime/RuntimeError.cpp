@@ -2,8 +2,7 @@
 
 namespace runtime {
 
-RuntimeError::RuntimeError(const QString& message)
-    : std::runtime_error(message.toStdString()), m_message(message)
+RuntimeError::RuntimeError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message)
 {
 }
 

@@ -19,21 +19,31 @@ QString candidate(int folder)
 {
     switch (folder) {
     case sfDesktop:
-    case sfDesktopDirectory: return location(QStandardPaths::DesktopLocation);
-    case sfPersonal: return location(QStandardPaths::DocumentsLocation);
-    case sfTemplates: return location(QStandardPaths::TemplatesLocation);
-    case sfFonts: return location(QStandardPaths::FontsLocation);
+    case sfDesktopDirectory:
+        return location(QStandardPaths::DesktopLocation);
+    case sfPersonal:
+        return location(QStandardPaths::DocumentsLocation);
+    case sfTemplates:
+        return location(QStandardPaths::TemplatesLocation);
+    case sfFonts:
+        return location(QStandardPaths::FontsLocation);
     // Desktop entries of the user's applications make up the start menu.
     case sfPrograms:
-    case sfStartMenu: return location(QStandardPaths::ApplicationsLocation);
+    case sfStartMenu:
+        return location(QStandardPaths::ApplicationsLocation);
     // Programs started at log-in are listed in the XDG autostart folder.
-    case sfStartup: return location(QStandardPaths::GenericConfigLocation, QStringLiteral("autostart"));
+    case sfStartup:
+        return location(QStandardPaths::GenericConfigLocation, QStringLiteral("autostart"));
     // Desktops that keep recent documents as files keep them here.
-    case sfRecent: return location(QStandardPaths::GenericDataLocation, QStringLiteral("RecentDocuments"));
-    case sfRecycleBin: return location(QStandardPaths::GenericDataLocation, QStringLiteral("Trash/files"));
+    case sfRecent:
+        return location(QStandardPaths::GenericDataLocation, QStringLiteral("RecentDocuments"));
+    case sfRecycleBin:
+        return location(QStandardPaths::GenericDataLocation, QStringLiteral("Trash/files"));
     // All drives hang below the root of the one file system.
-    case sfMyComputer: return QDir::rootPath();
-    default: return QString();
+    case sfMyComputer:
+        return QDir::rootPath();
+    default:
+        return QString();
     }
 }
 

@@ -21,8 +21,7 @@ void onSignal(int number)
 
 } // namespace
 
-StopSignals::StopSignals(QObject* parent)
-    : QObject(parent)
+StopSignals::StopSignals(QObject* parent) : QObject(parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;

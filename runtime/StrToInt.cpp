@@ -25,9 +25,7 @@ int digitValue(QChar c, int base)
 
 int StrToInt(const QString& text)
 {
-    const auto invalid = [&] {
-        return RuntimeError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    };
+    const auto invalid = [&] { return RuntimeError(QStringLiteral("'%1' is not a valid integer value").arg(text)); };
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && text[i] == u' ')
@@ -51,8 +49,8 @@ int StrToInt(const QString& text)
     if (i >= n)
         throw invalid();
     // Accumulated as a magnitude so that -2147483648 is accepted.
-    const std::int64_t limit = negative ? std::int64_t(std::numeric_limits<int>::max()) + 1
-                                        : std::numeric_limits<int>::max();
+    const std::int64_t limit =
+        negative ? std::int64_t(std::numeric_limits<int>::max()) + 1 : std::numeric_limits<int>::max();
     std::int64_t magnitude = 0;
     for (; i < n; ++i) {
         const int digit = digitValue(text[i], base);

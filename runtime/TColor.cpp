@@ -12,29 +12,52 @@ QColor systemColor(int index)
 {
     const QPalette palette = QGuiApplication::palette();
     switch (index) {
-    case 0: return palette.color(QPalette::Button);             // scroll bar
-    case 1: return palette.color(QPalette::Dark);               // desktop background
-    case 2: return palette.color(QPalette::Highlight);          // active caption
-    case 3: return palette.color(QPalette::Mid);                // inactive caption
-    case 4: return palette.color(QPalette::Base);               // menu
-    case 5: return palette.color(QPalette::Base);               // window
-    case 6: return palette.color(QPalette::Shadow);             // window frame
-    case 7: return palette.color(QPalette::Text);               // menu text
-    case 8: return palette.color(QPalette::Text);               // window text
-    case 9: return palette.color(QPalette::HighlightedText);    // caption text
-    case 13: return palette.color(QPalette::Highlight);
-    case 14: return palette.color(QPalette::HighlightedText);
-    case 15: return palette.color(QPalette::Button);            // button face
-    case 16: return palette.color(QPalette::Dark);              // button shadow
-    case 17: return palette.color(QPalette::Disabled, QPalette::Text);
-    case 18: return palette.color(QPalette::ButtonText);
-    case 19: return palette.color(QPalette::Mid);               // inactive caption text
-    case 20: return palette.color(QPalette::Light);             // button highlight
-    case 21: return palette.color(QPalette::Shadow);            // 3D dark shadow
-    case 22: return palette.color(QPalette::Midlight);          // 3D light
-    case 23: return palette.color(QPalette::ToolTipText);
-    case 24: return palette.color(QPalette::ToolTipBase);
-    default: return palette.color(QPalette::Button);
+    case 0:
+        return palette.color(QPalette::Button); // scroll bar
+    case 1:
+        return palette.color(QPalette::Dark); // desktop background
+    case 2:
+        return palette.color(QPalette::Highlight); // active caption
+    case 3:
+        return palette.color(QPalette::Mid); // inactive caption
+    case 4:
+        return palette.color(QPalette::Base); // menu
+    case 5:
+        return palette.color(QPalette::Base); // window
+    case 6:
+        return palette.color(QPalette::Shadow); // window frame
+    case 7:
+        return palette.color(QPalette::Text); // menu text
+    case 8:
+        return palette.color(QPalette::Text); // window text
+    case 9:
+        return palette.color(QPalette::HighlightedText); // caption text
+    case 13:
+        return palette.color(QPalette::Highlight);
+    case 14:
+        return palette.color(QPalette::HighlightedText);
+    case 15:
+        return palette.color(QPalette::Button); // button face
+    case 16:
+        return palette.color(QPalette::Dark); // button shadow
+    case 17:
+        return palette.color(QPalette::Disabled, QPalette::Text);
+    case 18:
+        return palette.color(QPalette::ButtonText);
+    case 19:
+        return palette.color(QPalette::Mid); // inactive caption text
+    case 20:
+        return palette.color(QPalette::Light); // button highlight
+    case 21:
+        return palette.color(QPalette::Shadow); // 3D dark shadow
+    case 22:
+        return palette.color(QPalette::Midlight); // 3D light
+    case 23:
+        return palette.color(QPalette::ToolTipText);
+    case 24:
+        return palette.color(QPalette::ToolTipBase);
+    default:
+        return palette.color(QPalette::Button);
     }
 }
 

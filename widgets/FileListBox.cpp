@@ -26,9 +26,7 @@ public:
 
 } // namespace
 
-FileListBox::FileListBox(QWidget* parent)
-    : QListWidget(parent)
-    , m_directory(QDir::currentPath())
+FileListBox::FileListBox(QWidget* parent) : QListWidget(parent), m_directory(QDir::currentPath())
 {
     setUniformItemSizes(true);
     setItemDelegate(new ItemHeightDelegate(this));

@@ -15,11 +15,7 @@ constexpr int UnlimitedLength = 32767;
 // decides what may be typed.
 class CaseValidator : public QValidator {
 public:
-    CaseValidator(MaskEdit::TEditCharCase charCase, QObject* parent)
-        : QValidator(parent)
-        , m_charCase(charCase)
-    {
-    }
+    CaseValidator(MaskEdit::TEditCharCase charCase, QObject* parent) : QValidator(parent), m_charCase(charCase) {}
     State validate(QString& input, int&) const override
     {
         input = m_charCase == MaskEdit::ecUpperCase ? input.toUpper() : input.toLower();
@@ -32,8 +28,7 @@ private:
 
 } // namespace
 
-MaskEdit::MaskEdit(QWidget* parent)
-    : QLineEdit(parent)
+MaskEdit::MaskEdit(QWidget* parent) : QLineEdit(parent)
 {
 }
 

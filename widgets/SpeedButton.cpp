@@ -5,8 +5,7 @@
 
 namespace widgets {
 
-SpeedButton::SpeedButton(QWidget* parent)
-    : QToolButton(parent)
+SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent)
 {
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
@@ -36,8 +35,7 @@ QImage SpeedButton::glyphFrame(int index) const
     const int width = m_glyph.width() / m_numGlyphs;
     if (width <= 0)
         return QImage();
-    QImage frame = m_glyph.copy(index * width, 0, width, m_glyph.height())
-                       .convertToFormat(QImage::Format_ARGB32);
+    QImage frame = m_glyph.copy(index * width, 0, width, m_glyph.height()).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = m_glyph.pixel(0, m_glyph.height() - 1) | 0xFF000000u;
     for (int y = 0; y < frame.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(frame.scanLine(y));

@@ -4,8 +4,7 @@
 
 namespace widgets {
 
-TBevel::TBevel(QWidget* parent)
-    : QWidget(parent)
+TBevel::TBevel(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -5,8 +5,7 @@
 
 namespace widgets {
 
-TImage::TImage(QWidget* parent)
-    : QWidget(parent)
+TImage::TImage(QWidget* parent) : QWidget(parent)
 {
     setCursor(Qt::ArrowCursor);
 }

@@ -4,8 +4,7 @@
 
 namespace widgets {
 
-TLabel::TLabel(QWidget* parent)
-    : QLabel(parent)
+TLabel::TLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -82,15 +82,24 @@ int TitleBarEdgeHitTest(QPoint p, int hostClientWidth, bool sizeable, bool maxim
 Qt::Edges EdgesForHitTest(int code)
 {
     switch (code) {
-    case HtLeft: return Qt::LeftEdge;
-    case HtRight: return Qt::RightEdge;
-    case HtTop: return Qt::TopEdge;
-    case HtBottom: return Qt::BottomEdge;
-    case HtTopLeft: return Qt::TopEdge | Qt::LeftEdge;
-    case HtTopRight: return Qt::TopEdge | Qt::RightEdge;
-    case HtBottomLeft: return Qt::BottomEdge | Qt::LeftEdge;
-    case HtBottomRight: return Qt::BottomEdge | Qt::RightEdge;
-    default: return {};
+    case HtLeft:
+        return Qt::LeftEdge;
+    case HtRight:
+        return Qt::RightEdge;
+    case HtTop:
+        return Qt::TopEdge;
+    case HtBottom:
+        return Qt::BottomEdge;
+    case HtTopLeft:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case HtTopRight:
+        return Qt::TopEdge | Qt::RightEdge;
+    case HtBottomLeft:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case HtBottomRight:
+        return Qt::BottomEdge | Qt::RightEdge;
+    default:
+        return {};
     }
 }
 
@@ -98,14 +107,19 @@ Qt::CursorShape CursorForHitTest(int code)
 {
     switch (code) {
     case HtLeft:
-    case HtRight: return Qt::SizeHorCursor;
+    case HtRight:
+        return Qt::SizeHorCursor;
     case HtTop:
-    case HtBottom: return Qt::SizeVerCursor;
+    case HtBottom:
+        return Qt::SizeVerCursor;
     case HtTopLeft:
-    case HtBottomRight: return Qt::SizeFDiagCursor;
+    case HtBottomRight:
+        return Qt::SizeFDiagCursor;
     case HtTopRight:
-    case HtBottomLeft: return Qt::SizeBDiagCursor;
-    default: return Qt::ArrowCursor;
+    case HtBottomLeft:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
     }
 }
 

@@ -20,8 +20,8 @@ struct SectionSlot {
 };
 
 struct SectionPlacement {
-    int index = -1;  // position of the section in its collection
-    QRect dest;      // target rectangle in the bar
+    int index = -1; // position of the section in its collection
+    QRect dest;     // target rectangle in the bar
     bool stretch = false;
 };
 
@@ -33,22 +33,22 @@ QList<SectionPlacement> PlaceSections(const QList<SectionSlot>& sections, int ba
 struct ButtonSlot {
     bool visible = true;
     bool controlBox = false;
-    int width = 0;  // width of the normal picture
+    int width = 0; // width of the normal picture
 };
 
 struct ButtonRowMetrics {
     int barWidth = 0;
-    int rightOffset = 0;     // RightBtnXOffset
-    int leftOffset = 0;      // LeftBtnXOffset
-    int buttonInterval = 0;  // extra gap between right-hand buttons
+    int rightOffset = 0;    // RightBtnXOffset
+    int leftOffset = 0;     // LeftBtnXOffset
+    int buttonInterval = 0; // extra gap between right-hand buttons
     bool drawAppIcon = false;
 };
 
 struct ButtonRowLayout {
-    QList<int> x;          // drawing x of each button, -1 when not drawn
-    int controlBox = -1;   // index of the visible control box, -1 for none
-    int captionLeft = 0;   // XL: where the caption starts
-    int captionRight = 0;  // XR: left edge of the right-hand button row
+    QList<int> x;         // drawing x of each button, -1 when not drawn
+    int controlBox = -1;  // index of the visible control box, -1 for none
+    int captionLeft = 0;  // XL: where the caption starts
+    int captionRight = 0; // XR: left edge of the right-hand button row
 };
 
 // Width the application icon takes in place of the control box picture.

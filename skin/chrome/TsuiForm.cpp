@@ -6,10 +6,10 @@
 #include "runtime/MessageService.h"
 #include "runtime/RuntimeError.h"
 #include "skin/chrome/FrameGeometry.h"
-#include "skin/theme/LookSource.h"
 #include "skin/chrome/FrameMenuBar.h"
 #include "skin/chrome/WindowActions.h"
 #include "skin/theme/FormHelpers.h"
+#include "skin/theme/LookSource.h"
 #include "skin/theme/SkinBitmaps.h"
 
 #include <QApplication>
@@ -396,9 +396,9 @@ void TsuiForm::sizeChanged()
 bool TsuiForm::hostMouseEvent(QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    const int code = chrome::FormEdgeHitTest(mouse->position().toPoint(), m_host->size(),
-                                             m_initialBorderStyle == bsSizeable, m_host->isMaximized(),
-                                             chrome::HtClient);
+    const int code =
+        chrome::FormEdgeHitTest(mouse->position().toPoint(), m_host->size(), m_initialBorderStyle == bsSizeable,
+                                m_host->isMaximized(), chrome::HtClient);
     if (event->type() == QEvent::MouseMove && mouse->buttons() == Qt::NoButton) {
         m_host->setCursor(chrome::CursorForHitTest(code));
         return false;
@@ -443,9 +443,9 @@ void TsuiForm::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // MacOS and Protein tile their form background bitmap; the other
     // styles fill with the panel colour.
-    const char* tile = m_uiStyle == TsuiUIStyle::MacOS     ? "MACOS_FORM_BACKGROUND"
-                       : m_uiStyle == TsuiUIStyle::Protein ? "PROTEIN_FORM_BACKGROUND"
-                                                           : nullptr;
+    const char* tile = m_uiStyle == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND"
+        : m_uiStyle == TsuiUIStyle::Protein            ? "PROTEIN_FORM_BACKGROUND"
+                                                       : nullptr;
     if (!tile) {
         painter.fillRect(rect(), QColorValue());
         return;
@@ -478,7 +478,6 @@ void TsuiForm::layoutChildren()
     if (m_formPanel && m_formPanel->parentWidget() == this)
         m_formPanel->setGeometry(0, barHeight, width(), height() - barHeight);
 }
-
 
 QFont TsuiForm::TitleFont() const
 {

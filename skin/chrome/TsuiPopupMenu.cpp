@@ -6,8 +6,8 @@
 #include "skin/chrome/MenuItemPainter.h"
 #include "skin/chrome/MenuItemStyle.h"
 #include "skin/chrome/MenuPicture.h"
-#include "skin/theme/LookSource.h"
 #include "skin/theme/BuiltinTheme.h"
+#include "skin/theme/LookSource.h"
 #include "skin/theme/MenuDrawing.h"
 
 #include <QCoreApplication>
@@ -156,19 +156,20 @@ QImage TsuiPopupMenu::Compose()
 {
     QImage bitmap(width(), height(), runtime::BitmapFormat);
     {
-    runtime::Canvas canvas(&bitmap);
-    PaintMenuItems(canvas, *this, m_color, [this](QAction* item, runtime::Canvas& c, const QRect& r, bool selected) {
-        DrawItem(item, c, r, selected);
-    });
-    if (m_flatMenu) {
-        const Look values = ResolveLook(m_fileTheme, m_uiStyle);
-        DrawPopupMenuBorder(canvas, size(), kBlack, values.formBackground);
-    } else {
-        // The raised edge a popup menu window has without the flat border.
-        const QRect all = rect();
-        FrameRectColor(canvas, all, 0x404040);
-        FrameRectColor(canvas, all.adjusted(1, 1, -1, -1), kWhite);
-    }
+        runtime::Canvas canvas(&bitmap);
+        PaintMenuItems(canvas, *this, m_color,
+                       [this](QAction* item, runtime::Canvas& c, const QRect& r, bool selected) {
+                           DrawItem(item, c, r, selected);
+                       });
+        if (m_flatMenu) {
+            const Look values = ResolveLook(m_fileTheme, m_uiStyle);
+            DrawPopupMenuBorder(canvas, size(), kBlack, values.formBackground);
+        } else {
+            // The raised edge a popup menu window has without the flat border.
+            const QRect all = rect();
+            FrameRectColor(canvas, all, 0x404040);
+            FrameRectColor(canvas, all.adjusted(1, 1, -1, -1), kWhite);
+        }
     }
     return bitmap;
 }

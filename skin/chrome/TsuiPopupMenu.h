@@ -113,7 +113,7 @@ private:
     int m_menuItemHeight = 21;
     int m_separatorHeight = 21;
     int m_barWidth = 0;
-    runtime::TColor m_barColor = 0x8000000F;           // button face
+    runtime::TColor m_barColor = 0x8000000F; // button face
     runtime::TColor m_color = 0xFFFFFF;
     runtime::TColor m_separatorColor = 0x808080;
     runtime::TColor m_selectedBorderColor = 0x8000000D; // highlight

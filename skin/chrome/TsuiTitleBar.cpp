@@ -4,11 +4,11 @@
 #include "runtime/Canvas.h"
 #include "runtime/FontSubstitute.h"
 #include "skin/chrome/FrameGeometry.h"
-#include "skin/theme/LookSource.h"
 #include "skin/chrome/TsuiTitleBarPopupMenu.h"
 #include "skin/chrome/WindowActions.h"
 #include "skin/theme/BuiltinTheme.h"
 #include "skin/theme/FormHelpers.h"
+#include "skin/theme/LookSource.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -327,8 +327,7 @@ void TsuiTitleBar::DrawButtonsAndCaption(QImage& bitmap)
 
     auto drawButton = [&](int i) {
         const TsuiTitleBarButton* b = m_buttons[i];
-        const QImage& source =
-            i != hot ? b->PicNormal() : (m_mouseDown ? b->PicMouseDown() : b->PicMouseOn());
+        const QImage& source = i != hot ? b->PicNormal() : (m_mouseDown ? b->PicMouseDown() : b->PicMouseOn());
         // The picture is drawn at the normal picture's size; a transparent
         // button keys out the colour of its bottom-left pixel.
         const QImage picture = source.copy(0, 0, b->PicNormal().width(), b->PicNormal().height());

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QImage>
 #include "runtime/TColor.h"
 #include "skin/chrome/TitleBarLayout.h"
 #include "skin/chrome/TsuiTitleBarButton.h"
 #include "skin/chrome/TsuiTitleBarSection.h"
 #include "skin/theme/TsuiFileTheme.h"
 #include "skin/theme/UIStyle.h"
+#include <QImage>
 
 #include <QPointer>
 #include <QWidget>

@@ -11,12 +11,18 @@ constexpr int kButtonFrames = 18;
 int FirstFrameOf(TsuiTitleBarBtnType type)
 {
     switch (type) {
-    case suiControlBox: return 1;
-    case suiHelp: return 4;
-    case suiMax: return 7;
-    case suiMin: return 13;
-    case suiClose: return 16;
-    case suiCustom: break;
+    case suiControlBox:
+        return 1;
+    case suiHelp:
+        return 4;
+    case suiMax:
+        return 7;
+    case suiMin:
+        return 13;
+    case suiClose:
+        return 16;
+    case suiCustom:
+        break;
     }
     return 0;
 }
@@ -24,8 +30,7 @@ int FirstFrameOf(TsuiTitleBarBtnType type)
 constexpr int kRestoreFrame = 10;
 } // namespace
 
-TsuiTitleBarButton::TsuiTitleBarButton(TitleBarButtonCollection* collection)
-    : m_collection(collection)
+TsuiTitleBarButton::TsuiTitleBarButton(TitleBarButtonCollection* collection) : m_collection(collection)
 {
     m_transparent = ResolveLook(nullptr, m_uiStyle).titleBarButtonTransparent;
 }
@@ -51,9 +56,9 @@ void TsuiTitleBarButton::setButtonType(TsuiTitleBarBtnType type)
     if (type == suiControlBox) {
         for (int i = 0; i < m_collection->Count(); ++i) {
             if (m_collection->Items(i)->ButtonType() == suiControlBox) {
-                runtime::MessageBox(nullptr,
-                                    QStringLiteral("Sorry, only one button's ButtonType property can be \"suiControlBox\""),
-                                    runtime::Application::title(), runtime::MbOk | runtime::MbIconError);
+                runtime::MessageBox(
+                    nullptr, QStringLiteral("Sorry, only one button's ButtonType property can be \"suiControlBox\""),
+                    runtime::Application::title(), runtime::MbOk | runtime::MbIconError);
                 return;
             }
         }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QImage>
 #include "skin/chrome/TitleBarCollection.h"
 #include "skin/chrome/TitleBarTypes.h"
 #include "skin/theme/TsuiFileTheme.h"
 #include "skin/theme/UIStyle.h"
+#include <QImage>
 
 #include <QMenu>
 #include <QObject>

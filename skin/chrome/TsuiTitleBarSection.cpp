@@ -3,8 +3,7 @@
 #include "runtime/Application.h"
 #include "runtime/MessageService.h"
 
-TsuiTitleBarSection::TsuiTitleBarSection(TitleBarCollection<TsuiTitleBarSection>* collection)
-    : m_collection(collection)
+TsuiTitleBarSection::TsuiTitleBarSection(TitleBarCollection<TsuiTitleBarSection>* collection) : m_collection(collection)
 {
 }
 

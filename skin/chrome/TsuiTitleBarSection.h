@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QImage>
 #include "skin/chrome/TitleBarCollection.h"
 #include "skin/chrome/TitleBarTypes.h"
+#include <QImage>
 
 #include <QObject>
 

@@ -84,8 +84,11 @@ namespace {
 class DragTracker : public QObject {
 public:
     DragTracker(QWidget* grabber, Qt::Edges edges, QPoint globalPress)
-        : QObject(grabber), m_window(grabber->window()), m_edges(edges), m_press(globalPress),
-          m_start(grabber->window()->geometry())
+        : QObject(grabber)
+        , m_window(grabber->window())
+        , m_edges(edges)
+        , m_press(globalPress)
+        , m_start(grabber->window()->geometry())
     {
         grabber->installEventFilter(this);
     }

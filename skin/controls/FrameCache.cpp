@@ -5,7 +5,11 @@
 #include <exception>
 
 FrameCache::FrameCache(ThemeElement element, int frameCount, QSize blank)
-    : m_element(element), m_frameCount(frameCount), m_blank(blank), m_frames(frameCount), m_loaded(frameCount, false)
+    : m_element(element)
+    , m_frameCount(frameCount)
+    , m_blank(blank)
+    , m_frames(frameCount)
+    , m_loaded(frameCount, false)
 {
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/theme/ThemeElement.h"
 #include "skin/theme/Look.h"
+#include "skin/theme/ThemeElement.h"
 
 #include <QImage>
 #include <QSize>

@@ -76,7 +76,7 @@ std::array<bool, ButtonCount> EnabledButtons(const DataState& s)
 
 QStringList DefaultHints()
 {
-    return {QStringLiteral("First record"), QStringLiteral("Prior record"), QStringLiteral("Next record"),
+    return {QStringLiteral("First record"), QStringLiteral("Prior record"),  QStringLiteral("Next record"),
             QStringLiteral("Last record"),  QStringLiteral("Insert record"), QStringLiteral("Delete record"),
             QStringLiteral("Edit record"),  QStringLiteral("Post edit"),     QStringLiteral("Cancel edit"),
             QStringLiteral("Refresh data")};

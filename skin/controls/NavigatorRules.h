@@ -32,7 +32,7 @@ ButtonSet ButtonSetOf(std::initializer_list<TNavigateBtn> buttons);
 QSize MinimumSize(QSize requested, ButtonSet visible, bool alignNone);
 
 struct Layout {
-    QSize size;               // the navigator's size after the minimum rule
+    QSize size; // the navigator's size after the minimum rule
     int buttonWidth = 0;
     std::array<QRect, ButtonCount> buttons; // hidden ones sit just outside, at x = width + 1
 };

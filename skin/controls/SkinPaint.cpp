@@ -4,8 +4,8 @@
 
 #include <QCache>
 #include <QStackedWidget>
-#include <QWidget>
 #include <QTabWidget>
+#include <QWidget>
 
 QImage& PrepareBuffer(QImage& buffer, const QWidget* control)
 {
@@ -48,7 +48,8 @@ void DrawFocusRect(runtime::Canvas& canvas, const QRect& rect)
 bool IsTabSheet(const QWidget* widget)
 {
     const QWidget* stack = widget ? widget->parentWidget() : nullptr;
-    return stack && qobject_cast<const QStackedWidget*>(stack) && qobject_cast<const QTabWidget*>(stack->parentWidget());
+    return stack && qobject_cast<const QStackedWidget*>(stack)
+        && qobject_cast<const QTabWidget*>(stack->parentWidget());
 }
 
 namespace {
@@ -86,8 +87,8 @@ void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, c
     QFont font = p.font();
     font.setStyleStrategy(QFont::NoAntialias);
     const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    TextLayerKey key{font, color.rgba(), alignment | Qt::TextSingleLine | Qt::TextShowMnemonic, rect.size(), ratio,
-                     text};
+    TextLayerKey key{font,        color.rgba(), alignment | Qt::TextSingleLine | Qt::TextShowMnemonic,
+                     rect.size(), ratio,        text};
     static QCache<TextLayerKey, QImage> layers(256);
     QImage* layer = layers.object(key);
     if (!layer) {

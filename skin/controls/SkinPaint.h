@@ -28,7 +28,8 @@ bool IsTabSheet(const QWidget* widget);
 
 // Single-line text drawn like DrawText with DT_SINGLELINE: "&" marks the
 // accelerator (underlined), "&&" is a literal ampersand.
-void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, const QString& text, const QColor& color);
+void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, const QString& text,
+                    const QColor& color);
 
 // A control's text colour (its font colour).
 QColor FontColorOf(const QWidget* widget);

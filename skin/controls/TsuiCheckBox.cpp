@@ -1,7 +1,7 @@
 #include "skin/controls/TsuiCheckBox.h"
 
-#include "runtime/Canvas.h"
 #include "forms/FormLoader.h"
+#include "runtime/Canvas.h"
 #include "skin/controls/CheckBoxRules.h"
 #include "skin/controls/SkinPaint.h"
 #include "skin/theme/BuiltinTheme.h"
@@ -12,7 +12,9 @@
 #include <QPainter>
 
 TsuiCheckBox::TsuiCheckBox(QWidget* parent)
-    : SkinnedButton(parent), m_look(this, [this] { styleApplied(); }), m_frames(ThemeElement::CheckBoxImage, 4)
+    : SkinnedButton(parent)
+    , m_look(this, [this] { styleApplied(); })
+    , m_frames(ThemeElement::CheckBoxImage, 4)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -143,7 +145,7 @@ void TsuiCheckBox::changeEvent(QEvent* event)
     SkinnedButton::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         applyAutoSize();
-    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange ||
-        event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange
+        || event->type() == QEvent::PaletteChange)
         update();
 }

@@ -36,8 +36,9 @@ bool isEnterKey(int key)
 // A frame that cannot be loaded is a blank 74 x 21 picture, so the button
 // still paints its background, caption and glyph.
 TsuiCustomButton::TsuiCustomButton(QWidget* parent)
-    : SkinnedButton(parent), m_look(this, [this] { styleApplied(); }),
-      m_frames(ThemeElement::ButtonImage, 3, QSize(74, 21))
+    : SkinnedButton(parent)
+    , m_look(this, [this] { styleApplied(); })
+    , m_frames(ThemeElement::ButtonImage, 3, QSize(74, 21))
 {
     // The paint covers every pixel, so the background erase is skipped.
     setAttribute(Qt::WA_OpaquePaintEvent);

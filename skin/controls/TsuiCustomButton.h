@@ -31,8 +31,8 @@ class TsuiCustomButton : public SkinnedButton {
     Q_PROPERTY(bool Transparent READ transparent WRITE setTransparent)
     Q_PROPERTY(int ModalResult READ modalResult WRITE setModalResult)
     Q_PROPERTY(int FocusedRectMargin READ focusedRectMargin WRITE setFocusedRectMargin)
-    Q_PROPERTY(int MouseContinuouslyDownInterval READ mouseContinuouslyDownInterval WRITE
-                   setMouseContinuouslyDownInterval)
+    Q_PROPERTY(
+        int MouseContinuouslyDownInterval READ mouseContinuouslyDownInterval WRITE setMouseContinuouslyDownInterval)
     Q_PROPERTY(bool TabStop READ tabStop WRITE setTabStop)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(bool Visible READ isVisible WRITE setVisible)

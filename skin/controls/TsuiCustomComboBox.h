@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QImage>
 #include "skin/controls/ControlEnums.h"
 #include "skin/theme/LookSource.h"
+#include <QImage>
 
 #include <QColor>
 #include <QComboBox>

@@ -184,7 +184,7 @@ void TsuiCustomPanel::compose(QImage& buffer)
         return;
     canvas.painter().setFont(font());
     const int horizontal = m_alignment == taLeftJustify ? Qt::AlignLeft
-                           : m_alignment == taRightJustify ? Qt::AlignRight
-                                                           : Qt::AlignHCenter;
+        : m_alignment == taRightJustify                 ? Qt::AlignRight
+                                                        : Qt::AlignHCenter;
     DrawSingleLine(canvas, rect(), horizontal | Qt::AlignVCenter, m_caption, FontColorOf(this));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QImage>
 #include "skin/controls/ControlEnums.h"
+#include <QImage>
 
 #include <QColor>
 #include <QImage>
@@ -41,7 +41,6 @@ public:
     void setAlign(TAlign align);
     QColor color() const;
     void setColor(const QColor& color);
-
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -19,8 +19,7 @@ const QString DeleteQuestion = QStringLiteral("Delete record?");
 
 } // namespace
 
-TsuiDBNavigator::TsuiDBNavigator(QWidget* parent)
-    : QWidget(parent)
+TsuiDBNavigator::TsuiDBNavigator(QWidget* parent) : QWidget(parent)
 {
     setTabStop(false);
     const QImage strip = runtime::LoadBitmapResource(QStringLiteral("DBNAV_BUTTON"));
@@ -160,11 +159,21 @@ void TsuiDBNavigator::BtnClick(Button b)
         emit beforeAction(b);
         data::SqlDataSet& set = *m_dataSet;
         switch (b) {
-        case SuiNavigator::nbFirst: set.first(); break;
-        case SuiNavigator::nbPrior: set.prior(); break;
-        case SuiNavigator::nbNext: set.next(); break;
-        case SuiNavigator::nbLast: set.last(); break;
-        case SuiNavigator::nbInsert: set.insert(); break;
+        case SuiNavigator::nbFirst:
+            set.first();
+            break;
+        case SuiNavigator::nbPrior:
+            set.prior();
+            break;
+        case SuiNavigator::nbNext:
+            set.next();
+            break;
+        case SuiNavigator::nbLast:
+            set.last();
+            break;
+        case SuiNavigator::nbInsert:
+            set.insert();
+            break;
         case SuiNavigator::nbDelete:
             if (!m_confirmDelete
                 || runtime::MessageBox(this, DeleteQuestion, runtime::Application::title(),
@@ -172,10 +181,18 @@ void TsuiDBNavigator::BtnClick(Button b)
                     == runtime::IdOk)
                 set.remove();
             break;
-        case SuiNavigator::nbEdit: set.edit(); break;
-        case SuiNavigator::nbPost: set.post(); break;
-        case SuiNavigator::nbCancel: set.cancel(); break;
-        case SuiNavigator::nbRefresh: set.refresh(); break;
+        case SuiNavigator::nbEdit:
+            set.edit();
+            break;
+        case SuiNavigator::nbPost:
+            set.post();
+            break;
+        case SuiNavigator::nbCancel:
+            set.cancel();
+            break;
+        case SuiNavigator::nbRefresh:
+            set.refresh();
+            break;
         }
     }
     emit clicked(b);
@@ -204,13 +221,19 @@ void TsuiDBNavigator::keyPressEvent(QKeyEvent* event)
 {
     const ButtonSet visible(uint(m_visible.toInt()));
     switch (event->key()) {
-    case Qt::Key_Right: setFocusedButton(MoveFocus(m_focused, +1, visible)); break;
-    case Qt::Key_Left: setFocusedButton(MoveFocus(m_focused, -1, visible)); break;
+    case Qt::Key_Right:
+        setFocusedButton(MoveFocus(m_focused, +1, visible));
+        break;
+    case Qt::Key_Left:
+        setFocusedButton(MoveFocus(m_focused, -1, visible));
+        break;
     case Qt::Key_Space:
         if (m_buttons[m_focused]->isEnabled())
             m_buttons[m_focused]->click();
         break;
-    default: QWidget::keyPressEvent(event); return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

@@ -33,8 +33,16 @@ class TsuiDBNavigator : public QWidget {
 public:
     // Members of VisibleButtons, named as the buttons are.
     enum VisibleButton {
-        nbFirst = 1 << 0, nbPrior = 1 << 1, nbNext = 1 << 2, nbLast = 1 << 3, nbInsert = 1 << 4,
-        nbDelete = 1 << 5, nbEdit = 1 << 6, nbPost = 1 << 7, nbCancel = 1 << 8, nbRefresh = 1 << 9,
+        nbFirst = 1 << 0,
+        nbPrior = 1 << 1,
+        nbNext = 1 << 2,
+        nbLast = 1 << 3,
+        nbInsert = 1 << 4,
+        nbDelete = 1 << 5,
+        nbEdit = 1 << 6,
+        nbPost = 1 << 7,
+        nbCancel = 1 << 8,
+        nbRefresh = 1 << 9,
     };
     Q_DECLARE_FLAGS(TButtonSet, VisibleButton)
     Q_FLAG(TButtonSet)

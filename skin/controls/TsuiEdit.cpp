@@ -5,7 +5,6 @@
 
 #include <QFocusEvent>
 
-
 namespace {
 // The band around the text area that the skin frame covers.
 constexpr int BorderBand = 2;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QImage>
 #include "skin/controls/ControlEnums.h"
 #include "skin/controls/ProgressRules.h"
 #include "skin/theme/LookSource.h"
+#include <QImage>
 
 #include <QColor>
 #include <QImage>

@@ -14,8 +14,14 @@ constexpr std::uint32_t InfoHeaders[] = {40, 64, 108, 124};
 
 enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
 
-std::int32_t readI32(const std::uint8_t* p) { return static_cast<std::int32_t>(ReadU32(p)); }
-std::uint32_t readU16(const std::uint8_t* p) { return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8; }
+std::int32_t readI32(const std::uint8_t* p)
+{
+    return static_cast<std::int32_t>(ReadU32(p));
+}
+std::uint32_t readU16(const std::uint8_t* p)
+{
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8;
+}
 
 } // namespace
 
@@ -44,17 +50,16 @@ std::string CheckBmpHeader(const std::uint8_t* data, std::size_t size)
     const std::uint32_t compression = core ? Rgb : ReadU32(info + 16);
     const std::uint32_t colorsUsed = core ? 0 : ReadU32(info + 32);
 
-    if (width <= 0 || height <= 0 || width > MaxBitmapSide || height > MaxBitmapSide ||
-        width * height > MaxBitmapPixels)
+    if (width <= 0 || height <= 0 || width > MaxBitmapSide || height > MaxBitmapSide
+        || width * height > MaxBitmapPixels)
         return "bitmap size " + std::to_string(width) + "x" + std::to_string(rawHeight) + " is out of range";
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
         return "unsupported bit depth " + std::to_string(bpp);
-    const bool compressionFits = compression == Rgb || (compression == Rle8 && bpp == 8) ||
-                                 (compression == Rle4 && bpp == 4) ||
-                                 (compression == BitFields && (bpp == 16 || bpp == 32));
+    const bool compressionFits = compression == Rgb || (compression == Rle8 && bpp == 8)
+        || (compression == Rle4 && bpp == 4) || (compression == BitFields && (bpp == 16 || bpp == 32));
     if (!compressionFits)
-        return "unsupported compression " + std::to_string(compression) + " at " + std::to_string(bpp) +
-               " bits per pixel";
+        return "unsupported compression " + std::to_string(compression) + " at " + std::to_string(bpp)
+            + " bits per pixel";
 
     // Palette (and the colour masks a Windows 3 header keeps after itself)
     // must lie inside the record.

@@ -78,8 +78,7 @@ void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bit
         bitmap = runtime::ToBitmap(runtime::LoadBitmapResource(name));
 }
 
-void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap,
-                           int frameCount, int frameIndex)
+void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap, int frameCount, int frameIndex)
 {
     if (frameCount == 0) {
         LoadBuiltinThemeBitmap(style, element, bitmap);

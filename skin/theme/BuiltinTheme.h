@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QImage>
 #include "runtime/TColor.h"
 #include "skin/theme/Look.h"
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/UIStyle.h"
+#include <QImage>
 
 class QObject;
 
@@ -40,8 +40,7 @@ void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bit
 // With frameCount 0 the whole bitmap; otherwise frame frameIndex (1-based)
 // of a strip of frameCount frames. A non-image element with frameCount > 0
 // leaves bitmap empty.
-void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap,
-                           int frameCount, int frameIndex);
+void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap, int frameCount, int frameIndex);
 
 // The UIStyle a skinned part starts with: when owner is a form (a top-level
 // widget), the UIStyle of its first direct child that is a TsuiForm;

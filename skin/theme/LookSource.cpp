@@ -28,7 +28,9 @@ LookSource::~LookSource()
 }
 
 LookSource::LookSource(QObject* owner, std::function<void()> apply)
-    : m_owner(owner), m_apply(std::move(apply)), m_look(ResolveLook(nullptr, m_style))
+    : m_owner(owner)
+    , m_apply(std::move(apply))
+    , m_look(ResolveLook(nullptr, m_style))
 {
 }
 

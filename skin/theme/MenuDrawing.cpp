@@ -70,7 +70,8 @@ void DrawMacMenuBarTall(runtime::Canvas& canvas, const QRect& rect)
     drawMacBitmap(canvas, rect, "MACOS_MENU_BAR", 20);
 }
 
-void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor, runtime::TColor edgeColor)
+void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor,
+                         runtime::TColor edgeColor)
 {
     const int r = windowSize.width(), b = windowSize.height();
     canvas.setBrushColor(borderColor);

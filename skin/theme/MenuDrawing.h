@@ -44,7 +44,8 @@ void DrawMacMenuBarTall(runtime::Canvas& canvas, const QRect& rect);
 // The border of a popup menu window of the given size, drawn by the popup
 // itself: a frame in borderColor, a white frame inside it, and the bottom,
 // right and top edges in edgeColor.
-void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor, runtime::TColor edgeColor);
+void DrawPopupMenuBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor,
+                         runtime::TColor edgeColor);
 
 // Gives font the platform's menu font and color the menu-text colour.
 void AssignSystemMenuFont(QFont& font, runtime::TColor& color);

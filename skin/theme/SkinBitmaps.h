@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QImage>
 #include "runtime/Canvas.h"
+#include <QImage>
 
 // Frame frameIndex (1-based) of a horizontal strip of frameCount equal
 // frames: columns (frameIndex-1)*w .. frameIndex*w - 1 with w = width div

@@ -4,8 +4,14 @@ using runtime::Rect;
 
 namespace {
 
-int half(int n) { return n / 2; }
-int far(int n) { return n - n / 2 + 1; }
+int half(int n)
+{
+    return n / 2;
+}
+int far(int n)
+{
+    return n - n / 2 + 1;
+}
 
 enum class Keep { TopLeft, BottomLeft, TopRight, BottomRight };
 
@@ -60,7 +66,7 @@ void drawPart(runtime::Canvas& canvas, const QImage& skin, QRect source, const Q
     if (source.height() <= 0)
         source.setHeight(1);
     canvas.drawTransparent(dest.x(), dest.y(), runtime::StretchNearest(skin, source, dest.width(), dest.height()),
-                     SkinKeyColor);
+                           SkinKeyColor);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QImage>
 #include "runtime/Canvas.h"
+#include <QImage>
 
 // Key colour of skin bitmaps: magenta, 0xFF00FF.
 constexpr QRgb SkinKeyColor = 0xFFFF00FFu;

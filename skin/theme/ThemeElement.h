@@ -63,4 +63,7 @@ const char* GetThemeElementName(ThemeElement element);
 // compared), or 0 when there is none.
 int FindThemeElement(const QString& name);
 
-inline ThemeElement ThemeElementAt(int number) { return static_cast<ThemeElement>(number); }
+inline ThemeElement ThemeElementAt(int number)
+{
+    return static_cast<ThemeElement>(number);
+}

@@ -20,8 +20,7 @@ struct Record {
 Record readRecord(const std::uint8_t* p)
 {
     const auto* name = reinterpret_cast<const char*>(p);
-    return {std::string(name, strnlen(name, NameLength)), p[64], ReadU32(p + 65), ReadU32(p + 69),
-            ReadU32(p + 73)};
+    return {std::string(name, strnlen(name, NameLength)), p[64], ReadU32(p + 65), ReadU32(p + 69), ReadU32(p + 73)};
 }
 
 bool fits(std::uint64_t offset, std::uint64_t length, std::size_t size)
@@ -38,18 +37,16 @@ std::string quoted(const std::string& name)
 std::string checkData(const Record& r, std::size_t size, const std::uint8_t* data)
 {
     if (!fits(r.dataOffset, r.dataSize, size))
-        return "data of record " + quoted(r.name) + " (offset " + std::to_string(r.dataOffset) + ", size " +
-               std::to_string(r.dataSize) + ") runs past the end of the file";
+        return "data of record " + quoted(r.name) + " (offset " + std::to_string(r.dataOffset) + ", size "
+            + std::to_string(r.dataSize) + ") runs past the end of the file";
     switch (static_cast<RecordKind>(r.kind)) {
     case RecordKind::Integer:
         if (r.dataSize != 4)
-            return "Integer record " + quoted(r.name) + " holds " + std::to_string(r.dataSize) +
-                   " bytes instead of 4";
+            return "Integer record " + quoted(r.name) + " holds " + std::to_string(r.dataSize) + " bytes instead of 4";
         break;
     case RecordKind::Boolean:
         if (r.dataSize != 1)
-            return "Boolean record " + quoted(r.name) + " holds " + std::to_string(r.dataSize) +
-                   " bytes instead of 1";
+            return "Boolean record " + quoted(r.name) + " holds " + std::to_string(r.dataSize) + " bytes instead of 1";
         break;
     case RecordKind::Bitmap:
         if (r.dataSize > 0) {

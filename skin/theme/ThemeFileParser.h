@@ -20,9 +20,9 @@ constexpr std::size_t NameLength = 64;
 enum class RecordKind : std::uint8_t { Bitmap = 0, Integer = 1, Boolean = 2, String = 3 };
 
 struct Entry {
-    std::string name;           // at most 64 characters
+    std::string name; // at most 64 characters
     RecordKind kind = RecordKind::Integer;
-    std::int32_t value = 0;     // the integer, or the Boolean's byte
+    std::int32_t value = 0; // the integer, or the Boolean's byte
     std::uint32_t dataOffset = 0;
     std::uint32_t dataSize = 0; // a Bitmap entry of size 0 holds no bitmap
 };

@@ -9,13 +9,11 @@
 #include <QVariant>
 #include <QWidget>
 
-TsuiFileTheme::TsuiFileTheme(QObject* owner)
-    : QObject(owner)
+TsuiFileTheme::TsuiFileTheme(QObject* owner) : QObject(owner)
 {
 }
 
-void TsuiFileTheme::GetBitmapFrame(ThemeElement element, QImage& bitmap, int frameCount,
-                                   int frameIndex) const
+void TsuiFileTheme::GetBitmapFrame(ThemeElement element, QImage& bitmap, int frameCount, int frameIndex) const
 {
     QImage strip;
     m_manager.GetBitmap(element, strip);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QImage>
 #include "runtime/TColor.h"
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/TsuiFileThemeMgr.h"
 #include "skin/theme/UIStyle.h"
+#include <QImage>
 
 #include <QObject>
 #include <QString>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QImage>
 #include "runtime/TColor.h"
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/TsuiThemeFileReader.h"
+#include <QImage>
 
 #include <memory>
 

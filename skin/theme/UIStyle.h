@@ -13,7 +13,7 @@ enum class TsuiUIStyle : quint8 {
     FromThemeFile = 0, // values come from the part's FileTheme
     MacOS = 1,
     WinXP = 2,
-    DeepBlue = 3,      // the fallback wherever no style can be found
+    DeepBlue = 3, // the fallback wherever no style can be found
     Protein = 4,
     BlueGlass = 5,
 };

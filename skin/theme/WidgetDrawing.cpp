@@ -15,8 +15,8 @@ void DrawParentBackground(runtime::Canvas& canvas, const QWidget* control)
     painter.restore();
 }
 
-void DrawWindowBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor, runtime::TColor innerColor,
-                      bool drawInner)
+void DrawWindowBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor,
+                      runtime::TColor innerColor, bool drawInner)
 {
     const QRect outer(QPoint(0, 0), windowSize);
     canvas.setBrushColor(borderColor);

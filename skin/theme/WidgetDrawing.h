@@ -12,8 +12,8 @@ void DrawParentBackground(runtime::Canvas& canvas, const QWidget* control);
 
 // A 1-pixel frame around the whole of a window of the given size, and
 // optionally a second one just inside it.
-void DrawWindowBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor, runtime::TColor innerColor,
-                      bool drawInner);
+void DrawWindowBorder(runtime::Canvas& canvas, const QSize& windowSize, runtime::TColor borderColor,
+                      runtime::TColor innerColor, bool drawInner);
 // The same, painted on the control itself; call from its paintEvent after
 // the native painting.
 void DrawWindowBorder(QWidget* control, runtime::TColor borderColor, runtime::TColor innerColor, bool drawInner);

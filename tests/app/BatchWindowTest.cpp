@@ -45,8 +45,8 @@ TEST_F(BatchWindowTest, ThreeDocumentsAsTextWithProgressSummaryAndDone)
     runBatch(folder, 5);
 
     EXPECT_EQ(form.batchSteps, (QList<int>{0, 33, 67, 100}));
-    EXPECT_EQ(form.statuses, (QStringList{"Processing A.pdf ....", "Processing b.pdf ....",
-                                          "Processing c.PDF ....", "Done."}));
+    EXPECT_EQ(form.statuses,
+              (QStringList{"Processing A.pdf ....", "Processing b.pdf ....", "Processing c.PDF ....", "Done."}));
     EXPECT_EQ(boxes.texts(), QStringList{"Task complete! 3 PDF files have been ripped and converted."});
     EXPECT_EQ(form.Label10->caption(), DoneStatus);
     EXPECT_EQ(form.PB1->position(), 100);

@@ -104,7 +104,8 @@ TEST_F(DesktopWindowTest, DroppedOrHandedOverSourcesFillTheSourceStep)
     EXPECT_EQ(form.Label7->caption(), QStringLiteral("Batch Conversion"));
 
     // Refused drags change nothing.
-    for (const QStringList& paths : {QStringList{folder + "/notes.txt"}, QStringList{folder + "/a.pdf", other + "/c.pdf"}})
+    for (const QStringList& paths :
+         {QStringList{folder + "/notes.txt"}, QStringList{folder + "/a.pdf", other + "/c.pdf"}})
         EXPECT_FALSE(dragAndDrop(form, paths));
     EXPECT_EQ(form.AHMFolderLookup1->text(), folder + "/*.PDF");
     EXPECT_TRUE(form.AHMFileLookup1->text().isEmpty());
@@ -159,8 +160,9 @@ TEST_F(DesktopWindowTest, ChoicesAreRememberedButNeverThePasswords)
     stored.close();
 
     // A damaged file means the designed defaults, and no box.
-    for (const QByteArray& damage : {QByteArray("[General\nripMode=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1\nzoomEnabled=maybe\n"),
-                                     QByteArray(8192, '\xff')}) {
+    for (const QByteArray& damage :
+         {QByteArray("[General\nripMode=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1\nzoomEnabled=maybe\n"),
+          QByteArray(8192, '\xff')}) {
         ASSERT_TRUE(stored.open(QIODevice::WriteOnly | QIODevice::Truncate));
         stored.write(damage);
         stored.close();
@@ -223,12 +225,14 @@ TEST_F(DesktopWindowTest, StyleMenuDressesEveryPartAndRemembersTheChoice)
     QStringList items;
     for (QAction* action : styles->actions())
         items << action->text();
-    EXPECT_EQ(items, QStringList({"As designed", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass", "Theme file..."}));
+    EXPECT_EQ(items,
+              QStringList({"As designed", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass", "Theme file..."}));
     EXPECT_TRUE(styles->item("As designed")->isChecked());
     const QImage designed = form.grab().toImage();
 
     styles->item("WinXP")->trigger();
-    EXPECT_EQ(stylesOnTheFrame(form.suiForm1), QList<TsuiUIStyle>(stylesOnTheFrame(form.suiForm1).size(), TsuiUIStyle::WinXP));
+    EXPECT_EQ(stylesOnTheFrame(form.suiForm1),
+              QList<TsuiUIStyle>(stylesOnTheFrame(form.suiForm1).size(), TsuiUIStyle::WinXP));
     EXPECT_TRUE(styles->item("WinXP")->isChecked());
     {
         TForm1 next;
@@ -277,9 +281,8 @@ TEST_F(DesktopWindowTest, EveryInteractiveControlHasAnAccessibleName)
         return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name).trimmed();
     };
     const QList<QPair<QWidget*, QString>> named = {
-        {form.AHMFileLookup1, "PDF File"},      {form.AHMFolderLookup1, "PDF Files"},
-        {form.AHMFolderLookup2, "Save To"},     {form.suiEdit5, "Owner password"},
-        {form.suiEdit6, "User password"},       {form.suiEdit4, "Zoom ratio"},
+        {form.AHMFileLookup1, "PDF File"}, {form.AHMFolderLookup1, "PDF Files"}, {form.AHMFolderLookup2, "Save To"},
+        {form.suiEdit5, "Owner password"}, {form.suiEdit6, "User password"},     {form.suiEdit4, "Zoom ratio"},
     };
     for (const auto& [widget, name] : named)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);

@@ -1,5 +1,5 @@
-#include "WindowFixture.h"
 #include "app/HistoryWindow.h"
+#include "WindowFixture.h"
 #include "data/SqlDataSet.h"
 #include "history/HistoryReader.h"
 #include "history/HistoryStore.h"
@@ -56,16 +56,13 @@ protected:
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    QString cell(int row, int column) const
-    {
-        return window->table()->model()->index(row, column).data().toString();
-    }
+    QString cell(int row, int column) const { return window->table()->model()->index(row, column).data().toString(); }
     int rowCount() const { return window->table()->model()->rowCount(); }
 
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("history.sqlite"));
-    QString outputFile = fakes.makeFolderWith(QStringLiteral("results"), {QStringLiteral("a.txt")})
-                         + QStringLiteral("/a.txt");
+    QString outputFile =
+        fakes.makeFolderWith(QStringLiteral("results"), {QStringLiteral("a.txt")}) + QStringLiteral("/a.txt");
     std::unique_ptr<HistoryWindow> window;
 };
 
@@ -94,8 +91,9 @@ TEST_F(HistoryWindowTest, ListsNewestFirstWithFailuresMarkedAndFollowsTheNavigat
     RecordedOpens opens;
     window->action(HistoryWindow::OpenFolder)->trigger();
     window->action(HistoryWindow::OpenResult)->trigger();
-    EXPECT_EQ(opens.urls, (QList<QUrl>{QUrl::fromLocalFile(QFileInfo(outputFile).absolutePath()),
-                                       QUrl::fromLocalFile(outputFile)}));
+    EXPECT_EQ(
+        opens.urls,
+        (QList<QUrl>{QUrl::fromLocalFile(QFileInfo(outputFile).absolutePath()), QUrl::fromLocalFile(outputFile)}));
 }
 
 TEST_F(HistoryWindowTest, ConvertAgainFillsTheMainWindow)

@@ -101,9 +101,10 @@ TEST_F(WindowTest, TabVisitsTheStepsThenStartCancelAndTheCheckBoxes)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << focusedComponent();
     }
-    EXPECT_EQ(visited, QStringList({"AHMFileLookup1", "AHMFolderLookup1", "suiComboBox1", "AHMFolderLookup2",
-                                    "suiButton1", "suiButton3", "suiCheckBox1", "suiCheckBox2", "suiCheckBox3",
-                                    "suiCheckBox4", "AHMFileLookup1"}));
+    EXPECT_EQ(
+        visited,
+        QStringList({"AHMFileLookup1", "AHMFolderLookup1", "suiComboBox1", "AHMFolderLookup2", "suiButton1",
+                     "suiButton3", "suiCheckBox1", "suiCheckBox2", "suiCheckBox3", "suiCheckBox4", "AHMFileLookup1"}));
 }
 
 TEST_F(WindowTest, ChecksShowTheirMessageInOrderAndChangeNothing)

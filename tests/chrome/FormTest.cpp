@@ -94,8 +94,8 @@ TEST_F(Form, StyleSetsBorderAndBackground)
         runtime::TColor background;
     };
     const Row rows[] = {
-        {TsuiUIStyle::MacOS, 1, 0x7F7F7F, 0xE7E7E7},  {TsuiUIStyle::WinXP, 3, 0xC82C00, 0xDEEBEF},
-        {TsuiUIStyle::DeepBlue, 1, 0x000000, 0xE8E8E8}, {TsuiUIStyle::Protein, 1, 0x000000, 0xFBFBFB},
+        {TsuiUIStyle::MacOS, 1, 0x7F7F7F, 0xE7E7E7},     {TsuiUIStyle::WinXP, 3, 0xC82C00, 0xDEEBEF},
+        {TsuiUIStyle::DeepBlue, 1, 0x000000, 0xE8E8E8},  {TsuiUIStyle::Protein, 1, 0x000000, 0xFBFBFB},
         {TsuiUIStyle::BlueGlass, 1, 0x000000, 0xE7E7E7},
     };
     for (const Row& r : rows) {
@@ -113,8 +113,8 @@ TEST_F(Form, BorderIsPaintedOnTheHost)
     host->resize(300, 200);
     const QImage image = host->grab().toImage();
     const QRgb border = qRgb(0x00, 0x2C, 0xC8);
-    for (const QPoint p : {QPoint(0, 100), QPoint(2, 100), QPoint(299, 100), QPoint(297, 100), QPoint(150, 199),
-                           QPoint(150, 197)})
+    for (const QPoint p :
+         {QPoint(0, 100), QPoint(2, 100), QPoint(299, 100), QPoint(297, 100), QPoint(150, 199), QPoint(150, 197)})
         EXPECT_EQ(image.pixel(p), border) << p.x() << "," << p.y();
     EXPECT_EQ(image.pixel(150, 100), qRgb(0xEF, 0xEB, 0xDE)); // panel background
     EXPECT_EQ(frame->geometry(), QRect(3, 0, 294, 197));
@@ -130,10 +130,10 @@ TEST_F(Form, EdgePressesResizeTheHost)
         QRect expected;
     };
     const Row rows[] = {
-        {{0, 2}, {-10, -5}, start.adjusted(-10, -5, 0, 0)},   // top left corner
-        {{629, 445}, {10, 5}, start.adjusted(0, 0, 10, 5)},   // bottom right corner
-        {{0, 200}, {7, 0}, start.adjusted(7, 0, 0, 0)},       // left edge
-        {{300, 448}, {0, -9}, start.adjusted(0, 0, 0, -9)},   // bottom edge
+        {{0, 2}, {-10, -5}, start.adjusted(-10, -5, 0, 0)}, // top left corner
+        {{629, 445}, {10, 5}, start.adjusted(0, 0, 10, 5)}, // bottom right corner
+        {{0, 200}, {7, 0}, start.adjusted(7, 0, 0, 0)},     // left edge
+        {{300, 448}, {0, -9}, start.adjusted(0, 0, 0, -9)}, // bottom edge
     };
     for (const Row& r : rows) {
         host->setGeometry(start);
@@ -175,7 +175,8 @@ TEST_F(Form, FormPanelRules)
     panel->setFrameShape(QFrame::Panel);
     frame->setFormPanel(panel);
     frame->setFormPanel(frame);
-    EXPECT_EQ(responder.texts(), QStringList(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property")));
+    EXPECT_EQ(responder.texts(),
+              QStringList(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property")));
     EXPECT_EQ(frame->FormPanel(), panel);
     EXPECT_EQ(panel->frameShape(), QFrame::NoFrame);
     const int barHeight = frame->TitleBar()->height();

@@ -65,8 +65,7 @@ TEST(FrameGeometry, FormEdgeHitTestBands)
         {{-3, -3}, HtTopLeft}, // signed positions left of and above the window
     };
     for (const Row& r : rows)
-        EXPECT_EQ(FormEdgeHitTest(r.p, client, true, false, HtClient), r.expected)
-            << r.p.x() << "," << r.p.y();
+        EXPECT_EQ(FormEdgeHitTest(r.p, client, true, false, HtClient), r.expected) << r.p.x() << "," << r.p.y();
     // Nothing changes while maximised or when the host was not sizeable.
     EXPECT_EQ(FormEdgeHitTest({2, 2}, client, true, true, HtClient), HtClient);
     EXPECT_EQ(FormEdgeHitTest({2, 2}, client, false, false, HtClient), HtClient);
@@ -79,12 +78,8 @@ TEST(FrameGeometry, TitleBarTopBand)
         int expected;
     };
     const Row rows[] = {
-        {{2, 2}, HtTopLeft},
-        {{596, 2}, HtTopRight},
-        {{595, 2}, HtTop},
-        {{300, 4}, HtTop},
-        {{300, 5}, HtClient},
-        {{2, 10}, HtClient},
+        {{2, 2}, HtTopLeft}, {{596, 2}, HtTopRight}, {{595, 2}, HtTop},
+        {{300, 4}, HtTop},   {{300, 5}, HtClient},   {{2, 10}, HtClient},
     };
     for (const Row& r : rows)
         EXPECT_EQ(TitleBarEdgeHitTest(r.p, 600, true, false, HtClient), r.expected) << r.p.x() << "," << r.p.y();
@@ -113,7 +108,7 @@ TEST(FrameGeometry, WindowRegionRoundsOnlyTheTopCorners)
     EXPECT_TRUE(r.contains(QPoint(5, 0)) || r.contains(QPoint(6, 0)));
     EXPECT_TRUE(r.contains(QPoint(150, 0)));
     EXPECT_TRUE(r.contains(QPoint(0, 10)));
-    EXPECT_TRUE(r.contains(QPoint(0, 199)));   // bottom corners stay square
+    EXPECT_TRUE(r.contains(QPoint(0, 199))); // bottom corners stay square
     EXPECT_TRUE(r.contains(QPoint(299, 199)));
     EXPECT_TRUE(r.contains(QPoint(150, 100)));
     // The round corners are mirror images of each other.

@@ -114,9 +114,9 @@ TEST(PopupMenu, PaintsBarBodyAndSelection)
     menu.setUIStyle(TsuiUIStyle::BlueGlass);
     QAction* item = menu.addAction(QStringLiteral("Item"));
     QImage plain = PaintItem(menu, item, false, 21);
-    EXPECT_EQ(plain.pixel(5, 18), Rgb(0xCED3D6));   // bar strip
+    EXPECT_EQ(plain.pixel(5, 18), Rgb(0xCED3D6)); // bar strip
     EXPECT_EQ(plain.pixel(25, 18), Rgb(0xCED3D6));
-    EXPECT_EQ(plain.pixel(26, 18), Rgb(0xE7E7E7));  // body
+    EXPECT_EQ(plain.pixel(26, 18), Rgb(0xE7E7E7)); // body
     EXPECT_EQ(plain.pixel(119, 0), Rgb(0xE7E7E7));
     QImage selected = PaintItem(menu, item, true, 21);
     EXPECT_EQ(selected.pixel(0, 0), Rgb(0xEC5E5E));

@@ -23,9 +23,9 @@ TEST(TitleBarLayout, RightSectionThatDoesNotFitIsSkipped)
     const QList<SectionSlot> sections = {{0, 162, false}, {1, 101, false}, {1, 10, false}, {2, 1, true}};
     const auto placed = PlaceSections(sections, 250, 20);
     ASSERT_EQ(placed.size(), 3);
-    EXPECT_EQ(placed[1].index, 2);                     // the 101 one took no room
+    EXPECT_EQ(placed[1].index, 2); // the 101 one took no room
     EXPECT_EQ(placed[1].dest, QRect(240, 0, 10, 20));
-    EXPECT_EQ(placed[2].dest, QRect(162, 0, 78, 20));  // client fills up to it
+    EXPECT_EQ(placed[2].dest, QRect(162, 0, 78, 20)); // client fills up to it
 }
 
 TEST(TitleBarLayout, LastClientSectionWins)
@@ -77,11 +77,7 @@ TEST(TitleBarLayout, CaptionStart)
         int expected;
     };
     const Row rows[] = {
-        {false, 0, false, 6},
-        {false, 3, false, 3},
-        {true, 4, false, 25},
-        {true, 4, true, 25},
-        {true, 0, true, 21},
+        {false, 0, false, 6}, {false, 3, false, 3}, {true, 4, false, 25}, {true, 4, true, 25}, {true, 0, true, 21},
     };
     for (const Row& r : rows) {
         QList<ButtonSlot> buttons = {{true, false, 19}};

@@ -81,9 +81,8 @@ TEST_F(TitleBar, StyleMetricsPerStyle)
         int corner;
     };
     const Row rows[] = {
-        {TsuiUIStyle::MacOS, 4, 130, 0},   {TsuiUIStyle::WinXP, 5, 150, 13},
-        {TsuiUIStyle::DeepBlue, 2, 130, 0}, {TsuiUIStyle::Protein, 2, 130, 0},
-        {TsuiUIStyle::BlueGlass, 6, 270, 11},
+        {TsuiUIStyle::MacOS, 4, 130, 0},   {TsuiUIStyle::WinXP, 5, 150, 13},     {TsuiUIStyle::DeepBlue, 2, 130, 0},
+        {TsuiUIStyle::Protein, 2, 130, 0}, {TsuiUIStyle::BlueGlass, 6, 270, 11},
     };
     for (const Row& r : rows) {
         frame->setUIStyle(r.style);
@@ -251,7 +250,8 @@ TEST(TitleBarButtons, SettersReportTheirErrors)
     TsuiTitleBarSections& sections = frame.TitleBar()->Sections();
     responder.clear();
     sections[0]->setAlign(suiClient);
-    EXPECT_EQ(responder.texts(), QStringList(QStringLiteral("Sorry, only one section's Align property can be \"suiClient\"")));
+    EXPECT_EQ(responder.texts(),
+              QStringList(QStringLiteral("Sorry, only one section's Align property can be \"suiClient\"")));
     EXPECT_EQ(sections[0]->Align(), suiLeft);
     sections[2]->setStretch(false);
     EXPECT_TRUE(sections[2]->Stretch());

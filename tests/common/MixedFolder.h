@@ -14,7 +14,9 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         for (const char* name : {"a.pdf", "B.Pdf", "C.PDF", "notes.txt", "My Report.pdf", "zeta.PDF",
-                                 "\xc3\x9c" "bersicht.pdf", "archive.pdf.gz", ".hidden.pdf", "bar"})
+                                 "\xc3\x9c"
+                                 "bersicht.pdf",
+                                 "archive.pdf.gz", ".hidden.pdf", "bar"})
             TouchFile(path(QString::fromUtf8(name)));
         ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.pdf")));
         ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Sub")));
@@ -28,6 +30,10 @@ protected:
 };
 
 // The PDF files of MixedFolder, as a case-blind sorted listing gives them.
-inline const QStringList AllPdfs = {QStringLiteral("a.pdf"),         QStringLiteral("B.Pdf"),
-                                    QStringLiteral("C.PDF"),         QStringLiteral("My Report.pdf"),
-                                    QStringLiteral("zeta.PDF"),      QString::fromUtf8("\xc3\x9c" "bersicht.pdf")};
+inline const QStringList AllPdfs = {QStringLiteral("a.pdf"),
+                                    QStringLiteral("B.Pdf"),
+                                    QStringLiteral("C.PDF"),
+                                    QStringLiteral("My Report.pdf"),
+                                    QStringLiteral("zeta.PDF"),
+                                    QString::fromUtf8("\xc3\x9c"
+                                                      "bersicht.pdf")};

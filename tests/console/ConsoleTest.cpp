@@ -51,8 +51,8 @@ TEST(Console, HelpExplainsOptionsAndExitStatus)
 {
     const Result r = quarlex({"--convert", "--help"});
     EXPECT_EQ(r.exitCode, 0);
-    for (const char* text : {"--dest", "--mode", "--zoom", "--owner-password", "--user-password", "--open",
-                             "--folder", "Ctrl-C", "Exit status", "PDF -> RTF  (with images, layout)"})
+    for (const char* text : {"--dest", "--mode", "--zoom", "--owner-password", "--user-password", "--open", "--folder",
+                             "Ctrl-C", "Exit status", "PDF -> RTF  (with images, layout)"})
         EXPECT_TRUE(r.out.contains(QLatin1String(text))) << text;
 }
 
@@ -169,8 +169,10 @@ TEST(RealConverters, EveryModeWritesItsOutput)
         const char* output;
     };
     const Case cases[] = {
-        {"PDF -> HTML (with images, layout)", "sample.html"}, {"PDF -> HTML", "sample.html"},
-        {"PDF -> TEXT / TXT", "sample.txt"}, {"PDF -> RTF  (with images, layout)", "sample.rtf"},
+        {"PDF -> HTML (with images, layout)", "sample.html"},
+        {"PDF -> HTML", "sample.html"},
+        {"PDF -> TEXT / TXT", "sample.txt"},
+        {"PDF -> RTF  (with images, layout)", "sample.rtf"},
         {"PDF -> RTF", "sample.rtf"},
     };
     int n = 0;
@@ -212,13 +214,14 @@ TEST(RealConverters, EncryptedPdfOpensWithAUserPasswordHoldingABlank)
     ASSERT_EQ(QProcess::execute("qpdf", {"--encrypt", "open sesame", "owner secret", "256", "--", sample, locked}), 0);
     const QString dest = work.filePath("out");
     QDir().mkdir(dest);
-    const Result r = quarlex({"--convert", locked, "--dest", dest, "--mode", "PDF -> HTML", "--user-password", "open sesame"});
+    const Result r =
+        quarlex({"--convert", locked, "--dest", dest, "--mode", "PDF -> HTML", "--user-password", "open sesame"});
     EXPECT_EQ(r.exitCode, 0) << r.errors.join('|').toStdString();
     EXPECT_TRUE(contents(dest + "/locked.html").contains("Hello QUARLEX sample"));
 
     // The text converter gets the password too.
-    const Result text = quarlex({"--convert", locked, "--dest", dest, "--mode", "PDF -> TEXT / TXT",
-                                 "--user-password", "open sesame"});
+    const Result text =
+        quarlex({"--convert", locked, "--dest", dest, "--mode", "PDF -> TEXT / TXT", "--user-password", "open sesame"});
     EXPECT_EQ(text.exitCode, 0) << text.errors.join('|').toStdString();
     EXPECT_TRUE(contents(dest + "/locked.txt").contains("Hello QUARLEX sample"));
 

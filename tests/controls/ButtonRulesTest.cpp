@@ -10,8 +10,8 @@ TEST(ButtonRules, LookAndFramePerState)
         int frame;
     };
     const Row rows[] = {
-        {true, false, false, ButtonLook::Normal, 1},   {true, false, true, ButtonLook::Hot, 2},
-        {true, true, false, ButtonLook::Pressed, 3},   {true, true, true, ButtonLook::Pressed, 3},
+        {true, false, false, ButtonLook::Normal, 1},    {true, false, true, ButtonLook::Hot, 2},
+        {true, true, false, ButtonLook::Pressed, 3},    {true, true, true, ButtonLook::Pressed, 3},
         {false, false, false, ButtonLook::Disabled, 1}, {false, true, true, ButtonLook::Disabled, 1},
     };
     for (const Row& r : rows) {

@@ -51,8 +51,8 @@ TEST(TsuiButton, DefaultsAndStyleTransparency)
     const struct {
         TsuiUIStyle style;
         bool transparent;
-    } rows[] = {{TsuiUIStyle::MacOS, true},     {TsuiUIStyle::WinXP, false},    {TsuiUIStyle::DeepBlue, false},
-                {TsuiUIStyle::Protein, false},  {TsuiUIStyle::BlueGlass, true}, {TsuiUIStyle::FromThemeFile, false}};
+    } rows[] = {{TsuiUIStyle::MacOS, true},    {TsuiUIStyle::WinXP, false},    {TsuiUIStyle::DeepBlue, false},
+                {TsuiUIStyle::Protein, false}, {TsuiUIStyle::BlueGlass, true}, {TsuiUIStyle::FromThemeFile, false}};
     for (const auto& r : rows) {
         button.setUIStyle(r.style);
         EXPECT_EQ(button.transparent(), r.transparent) << int(r.style);
@@ -144,8 +144,10 @@ TEST(TsuiButton, FocusMarkPerStyle)
         TsuiUIStyle style;
         bool boldFont;
         bool rectangle;
-    } rows[] = {{TsuiUIStyle::WinXP, false, true},    {TsuiUIStyle::DeepBlue, false, true},
-                {TsuiUIStyle::BlueGlass, false, false}, {TsuiUIStyle::MacOS, false, false},
+    } rows[] = {{TsuiUIStyle::WinXP, false, true},
+                {TsuiUIStyle::DeepBlue, false, true},
+                {TsuiUIStyle::BlueGlass, false, false},
+                {TsuiUIStyle::MacOS, false, false},
                 {TsuiUIStyle::BlueGlass, true, true}};
     for (const auto& r : rows) {
         SCOPED_TRACE(int(r.style));

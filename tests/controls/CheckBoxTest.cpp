@@ -54,13 +54,12 @@ TEST(TsuiCheckBox, LoadingAFormWithCheckedTrueFiresNoClick)
     RegisterControlComponents();
     QWidget form;
     int clicks = 0;
-    const forms::FormNode root = forms::ParseFormDescription(QStringLiteral(
-        "object Form1: TForm\n"
-        "  object suiCheckBox1: TsuiCheckBox\n"
-        "    Caption = 'Merge paragraphs'\n"
-        "    Checked = True\n"
-        "  end\n"
-        "end\n"));
+    const forms::FormNode root = forms::ParseFormDescription(QStringLiteral("object Form1: TForm\n"
+                                                                            "  object suiCheckBox1: TsuiCheckBox\n"
+                                                                            "    Caption = 'Merge paragraphs'\n"
+                                                                            "    Checked = True\n"
+                                                                            "  end\n"
+                                                                            "end\n"));
     forms::LoadForm(&form, root);
     auto* box = form.findChild<TsuiCheckBox*>(QStringLiteral("suiCheckBox1"));
     ASSERT_NE(box, nullptr);

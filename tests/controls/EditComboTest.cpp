@@ -40,9 +40,12 @@ TEST(TsuiEdit, StyleSetsTheBorderColour)
     const struct {
         TsuiUIStyle style;
         QColor border;
-    } rows[] = {{TsuiUIStyle::MacOS, QColor(0x7F, 0x7F, 0x7F)}, {TsuiUIStyle::WinXP, QColor(0x68, 0x68, 0x68)},
-                {TsuiUIStyle::DeepBlue, Qt::black}, {TsuiUIStyle::Protein, Qt::black},
-                {TsuiUIStyle::BlueGlass, Qt::black}, {TsuiUIStyle::FromThemeFile, Qt::black}};
+    } rows[] = {{TsuiUIStyle::MacOS, QColor(0x7F, 0x7F, 0x7F)},
+                {TsuiUIStyle::WinXP, QColor(0x68, 0x68, 0x68)},
+                {TsuiUIStyle::DeepBlue, Qt::black},
+                {TsuiUIStyle::Protein, Qt::black},
+                {TsuiUIStyle::BlueGlass, Qt::black},
+                {TsuiUIStyle::FromThemeFile, Qt::black}};
     for (const auto& r : rows) {
         edit.setBorderColor(Qt::red);
         edit.setUIStyle(r.style);

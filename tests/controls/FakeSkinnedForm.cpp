@@ -1,3 +1,5 @@
 #include "FakeSkinnedForm.h"
 
-TsuiForm::TsuiForm(QWidget* parent, TsuiUIStyle style) : QWidget(parent), m_style(style) {}
+TsuiForm::TsuiForm(QWidget* parent, TsuiUIStyle style) : QWidget(parent), m_style(style)
+{
+}

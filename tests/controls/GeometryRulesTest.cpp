@@ -38,7 +38,7 @@ TEST(PanelRules, AutoSizeFollowsAlignment)
         QSize size;
     };
     const Row rows[] = {
-        {alNone, {30, 20}},  {alTop, {100, 20}},  {alBottom, {100, 20}},
+        {alNone, {30, 20}}, {alTop, {100, 20}},  {alBottom, {100, 20}},
         {alLeft, {30, 50}}, {alRight, {30, 50}}, {alClient, {100, 50}},
     };
     for (const Row& r : rows) {

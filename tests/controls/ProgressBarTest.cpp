@@ -54,8 +54,10 @@ TEST(TsuiProgressBar, OutOfRangePositionsAndCaptions)
         int min, max, position;
         const char* caption;
         bool full, empty;
-    } rows[] = {{0, 100, 150, "150%", true, false}, {0, 100, -20, "-20%", false, true},
-                {5, 5, 5, "0%", false, true},       {0, 100, 0, "0%", false, true}};
+    } rows[] = {{0, 100, 150, "150%", true, false},
+                {0, 100, -20, "-20%", false, true},
+                {5, 5, 5, "0%", false, true},
+                {0, 100, 0, "0%", false, true}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.caption);
         TsuiProgressBar bar;

@@ -68,26 +68,30 @@ TEST(ThemeFile, ExportedStyleDrawsLikeTheBuiltInOne)
         ExpectSameLook(style, theme, button, [](QWidget* w) { static_cast<TsuiButton*>(w)->setAutoSize(true); });
         for (bool checked : {false, true})
             for (bool enabled : {false, true})
-                ExpectSameLook(style, theme, [] { return new TsuiCheckBox; }, [=](QWidget* w) {
-                    auto* c = static_cast<TsuiCheckBox*>(w);
-                    c->setCaption(QStringLiteral("Merge paragraphs"));
-                    c->setChecked(checked);
-                    c->setEnabled(enabled);
-                });
+                ExpectSameLook(
+                    style, theme, [] { return new TsuiCheckBox; },
+                    [=](QWidget* w) {
+                        auto* c = static_cast<TsuiCheckBox*>(w);
+                        c->setCaption(QStringLiteral("Merge paragraphs"));
+                        c->setChecked(checked);
+                        c->setEnabled(enabled);
+                    });
         for (TsuiProgressBarOrientation orientation : {suiHorizontal, suiVertical})
-            ExpectSameLook(style, theme, [] { return new TsuiProgressBar; }, [=](QWidget* w) {
-                auto* p = static_cast<TsuiProgressBar*>(w);
-                p->setOrientation(orientation);
-                p->setPosition(37);
-            });
-        ExpectSameLook(style, theme, [] { return new TsuiEdit; }, [](QWidget* w) {
-            static_cast<TsuiEdit*>(w)->setText(QStringLiteral("100%"));
-        });
+            ExpectSameLook(
+                style, theme, [] { return new TsuiProgressBar; },
+                [=](QWidget* w) {
+                    auto* p = static_cast<TsuiProgressBar*>(w);
+                    p->setOrientation(orientation);
+                    p->setPosition(37);
+                });
+        ExpectSameLook(
+            style, theme, [] { return new TsuiEdit; },
+            [](QWidget* w) { static_cast<TsuiEdit*>(w)->setText(QStringLiteral("100%")); });
         // The MacOS and WinXP combo buttons are bitmaps of the stored style,
         // which a theme file does not carry.
         if (style != TsuiUIStyle::MacOS && style != TsuiUIStyle::WinXP)
-            ExpectSameLook(style, theme, [] { return new TsuiComboBox; }, [](QWidget* w) {
-                static_cast<TsuiComboBox*>(w)->setItems({QStringLiteral("PDF -> HTML")});
-            });
+            ExpectSameLook(
+                style, theme, [] { return new TsuiComboBox; },
+                [](QWidget* w) { static_cast<TsuiComboBox*>(w)->setItems({QStringLiteral("PDF -> HTML")}); });
     }
 }

@@ -2,8 +2,8 @@
 #include "RecordingFrontEnd.h"
 #include "RecordingRecorder.h"
 #include "common/FakePrograms.h"
-#include "common/QStringPrinter.h"
 #include "common/ProgressHistory.h"
+#include "common/QStringPrinter.h"
 #include "common/WaitUntil.h"
 #include "convert/ConversionDriver.h"
 #include "convert/Messages.h"
@@ -73,8 +73,8 @@ TEST_F(BatchTest, ThreeDocumentsOfTextInOrderWithProgressSummaryAndDone)
     EXPECT_EQ(driver.start(request(PlainText, folder + "/*.PDF")), Outcome::Converted);
 
     EXPECT_EQ(ui.batchSteps, (QList<int>{0, 33, 67, 100}));
-    EXPECT_EQ(ui.statuses, (QStringList{"Processing A.pdf ....", "Processing b.pdf ....",
-                                        "Processing c.PDF ....", "Done."}));
+    EXPECT_EQ(ui.statuses,
+              (QStringList{"Processing A.pdf ....", "Processing b.pdf ....", "Processing c.PDF ....", "Done."}));
     EXPECT_EQ(ui.messages, QStringList{"Task complete! 3 PDF files have been ripped and converted."});
     EXPECT_EQ(ui.prompts, 0); // a batch never offers to open a result
     for (const char* out : {"/A.txt", "/b.txt", "/c.txt"})
@@ -122,9 +122,9 @@ TEST_F(BatchTest, SummaryCountsOnlyWrittenDocumentsAndNamesTheFailures)
     records.sort();
     EXPECT_EQ(records, (QStringList{"one.pdf failed " + NotWrittenReason, "two.pdf failed " + NotWrittenReason}));
     EXPECT_EQ(recorder.records[0].sourcePath, folder + "/" + recorder.records[0].sourcePath.section('/', -1));
-    EXPECT_EQ(ui.messages, QStringList({"Task complete! 0 PDF files have been ripped and converted.",
-                                        BatchFailuresMessage({"one.pdf: " + NotWrittenReason,
-                                                              "two.pdf: " + NotWrittenReason})}));
+    EXPECT_EQ(ui.messages,
+              QStringList({"Task complete! 0 PDF files have been ripped and converted.",
+                           BatchFailuresMessage({"one.pdf: " + NotWrittenReason, "two.pdf: " + NotWrittenReason})}));
     EXPECT_EQ(ui.status, QStringLiteral("Done."));
 }
 

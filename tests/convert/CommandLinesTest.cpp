@@ -37,8 +37,8 @@ TEST(CommandLines, HtmlParameterTexts)
     auto zoom = input(2, "C:\\in\\a.pdf", "C:\\out");
     zoom.options.zoomEnabled = true;
     zoom.options.zoomText = "150%";
-    cases.push_back({"mode 2, zoom 150%", zoom, win,
-                     R"(-zoom 1.5 -i -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
+    cases.push_back(
+        {"mode 2, zoom 150%", zoom, win, R"(-zoom 1.5 -i -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
     auto both = input(4, "C:\\in\\a.pdf", "C:\\out");
     both.options.authorizationRequired = true;
     both.options.userPassword = "user";
@@ -57,10 +57,10 @@ TEST(CommandLines, HtmlParameterTexts)
                      R"(-i -noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
     auto empty = input(3, "C:\\in\\a.pdf", "C:\\out");
     empty.options.authorizationRequired = true;
-    cases.push_back({"authorization with empty passwords", empty, win,
-                     R"(-noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
-    cases.push_back({"batch: bare name", input(1, "a.pdf", "C:\\out"), win,
-                     R"(-noframes -nomerge "a.pdf" "C:\out\a.html")"});
+    cases.push_back(
+        {"authorization with empty passwords", empty, win, R"(-noframes -nomerge "C:\in\a.pdf" "C:\out\a.html")"});
+    cases.push_back(
+        {"batch: bare name", input(1, "a.pdf", "C:\\out"), win, R"(-noframes -nomerge "a.pdf" "C:\out\a.html")"});
     cases.push_back({"drive root keeps its double delimiter", input(5, "C:\\in\\Report.pdf", "C:\\"), win,
                      R"(-i -noframes -nomerge "C:\in\Report.pdf" "C:\\Report.html")"});
     cases.push_back({"linux paths", input(1, "/home/u/My Docs/Report.pdf", "/tmp/out dir"), nix,
@@ -71,8 +71,9 @@ TEST(CommandLines, HtmlParameterTexts)
     blanks.options.authorizationRequired = true;
     blanks.options.userPassword = "two words";
     blanks.options.ownerPassword = "x\" -o \"/tmp/evil.html";
-    cases.push_back({"passwords with blanks and quotes are quoted", blanks, nix,
-                     R"(-upw "two words" -opw "x\" -o \"/tmp/evil.html" -noframes -nomerge "/in/a.pdf" "/out/a.html")"});
+    cases.push_back(
+        {"passwords with blanks and quotes are quoted", blanks, nix,
+         R"(-upw "two words" -opw "x\" -o \"/tmp/evil.html" -noframes -nomerge "/in/a.pdf" "/out/a.html")"});
 
     for (const auto& c : cases)
         EXPECT_EQ(HtmlConverterParameters(c.in, c.delimiter), c.expected) << c.name;
@@ -85,8 +86,9 @@ TEST(CommandLines, CraftedPasswordArrivesAsOneArgument)
     in.options.userPassword = "a b\" /tmp/evil.html \"";
     in.options.ownerPassword = "\\\"";
     const QStringList args = runtime::SplitArguments(HtmlConverterParameters(in, nix));
-    EXPECT_EQ(args, QStringList({"-upw", in.options.userPassword, "-opw", in.options.ownerPassword, "-noframes",
-                                 "-nomerge", "/in/a.pdf", "/out/a.html"}));
+    EXPECT_EQ(args,
+              QStringList({"-upw", in.options.userPassword, "-opw", in.options.ownerPassword, "-noframes", "-nomerge",
+                           "/in/a.pdf", "/out/a.html"}));
 }
 
 TEST(CommandLines, PathsWithQuotesArriveWhole)
@@ -138,10 +140,16 @@ TEST(CommandLines, TextConverterAndOutputPaths)
 TEST(RipMode, TextsAreExact)
 {
     const std::pair<QString, int> cases[] = {
-        {"PDF -> HTML (with images, layout)", 1}, {"PDF -> HTML", 2},
-        {"PDF -> RTF  (with images, layout)", 3}, {"PDF -> RTF", 4}, {"PDF -> TEXT / TXT", 5},
-        {"PDF -> RTF (with images, layout)", 0}, {"pdf -> html", 0}, {" PDF -> HTML", 0},
-        {"PDF -> HTML ", 0}, {"", 0},
+        {"PDF -> HTML (with images, layout)", 1},
+        {"PDF -> HTML", 2},
+        {"PDF -> RTF  (with images, layout)", 3},
+        {"PDF -> RTF", 4},
+        {"PDF -> TEXT / TXT", 5},
+        {"PDF -> RTF (with images, layout)", 0},
+        {"pdf -> html", 0},
+        {" PDF -> HTML", 0},
+        {"PDF -> HTML ", 0},
+        {"", 0},
     };
     for (const auto& [text, mode] : cases) {
         EXPECT_EQ(RipModeFromText(text), mode) << text.toStdString();

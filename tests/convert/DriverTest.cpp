@@ -195,9 +195,8 @@ TEST_F(DriverTest, PasswordsReachBothConvertersZoomOnlyTheHtmlOne)
         EXPECT_EQ(driver.start(r), Outcome::Converted);
         ASSERT_EQ(fakes.runs().size(), 1);
         const QStringList passwords = {"-upw", "my pass", "-opw", r.options.ownerPassword};
-        const QStringList expected = mode == 5
-            ? passwords + QStringList{source, "./Report.txt"}
-            : QStringList{"-zoom", "1.5"} + passwords
+        const QStringList expected = mode == 5 ? passwords + QStringList{source, "./Report.txt"}
+                                               : QStringList{"-zoom", "1.5"} + passwords
                 + QStringList{"-i", "-noframes", "-nomerge", source, "./Report.html"};
         EXPECT_EQ(fakes.runs()[0].arguments, expected) << mode;
     }
@@ -228,11 +227,15 @@ TEST_F(DriverTest, AFailedRunNeverPassesForAnOlderOutputNorTouchesIt)
         QString reason;
     };
     const Case cases[] = {
-        {1, "empty", NotWrittenReason}, {2, "empty", NotWrittenReason}, {3, "empty", NotWrittenReason},
-        {4, "empty", NotWrittenReason}, {5, "empty", NotWrittenReason},
+        {1, "empty", NotWrittenReason},
+        {2, "empty", NotWrittenReason},
+        {3, "empty", NotWrittenReason},
+        {4, "empty", NotWrittenReason},
+        {5, "empty", NotWrittenReason},
         {3, "noword", "LibreOffice could not save noword.rtf"},
         {4, "no LibreOffice", "LibreOffice could not be started"},
-        {1, "missing", "the converter could not be started"}, {5, "missing", "the converter could not be started"},
+        {1, "missing", "the converter could not be started"},
+        {5, "missing", "the converter could not be started"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
@@ -396,8 +399,8 @@ TEST_F(DriverTest, EachRunReportsItsDocumentOnce)
     CancelWhenStarted canceler(fakes, driver);
     EXPECT_EQ(driver.start(request(RtfWithImages)), Outcome::Canceled);
 
-    EXPECT_EQ(recorder.summary(), (QStringList{"Report.pdf converted", "Report.pdf failed " + NotWrittenReason,
-                                               "Report.pdf canceled"}));
+    EXPECT_EQ(recorder.summary(),
+              (QStringList{"Report.pdf converted", "Report.pdf failed " + NotWrittenReason, "Report.pdf canceled"}));
     const DocumentRecord& first = recorder.records[0];
     EXPECT_EQ(first.sourcePath, source);
     EXPECT_EQ(first.ripModeText, RipModeText(PlainText));

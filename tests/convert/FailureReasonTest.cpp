@@ -1,5 +1,5 @@
-#include "common/QStringPrinter.h"
 #include "convert/FailureReason.h"
+#include "common/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "common/QStringPrinter.h"
 #include "convert/PrivateFolder.h"
+#include "common/QStringPrinter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,8 +23,12 @@ TEST(PrivateFolder, LeftoversOfDeadProcessesGoOthersStay)
     waitpid(dead, nullptr, 0);
     const QString own = QString::number(QCoreApplication::applicationPid());
     const QStringList names = {
-        QStringLiteral("QUARLEX-%1-abc").arg(dead), "QUARLEX-" + own + "-abc", "QUARLEX-1-abc",
-        "QUARLEX-abcdef", QStringLiteral("QUARLEX-%1").arg(dead), "other-" + QString::number(dead) + "-abc",
+        QStringLiteral("QUARLEX-%1-abc").arg(dead),
+        "QUARLEX-" + own + "-abc",
+        "QUARLEX-1-abc",
+        "QUARLEX-abcdef",
+        QStringLiteral("QUARLEX-%1").arg(dead),
+        "other-" + QString::number(dead) + "-abc",
     };
     for (const QString& name : names)
         ASSERT_TRUE(QDir(parent.path()).mkpath(name + "/inside"));
@@ -32,8 +36,8 @@ TEST(PrivateFolder, LeftoversOfDeadProcessesGoOthersStay)
     PrivateFolder::removeLeftovers(parent.path(), convert::ProfileFolderPrefix);
     QStringList left = QDir(parent.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     left.sort();
-    QStringList kept = {"QUARLEX-" + own + "-abc", "QUARLEX-1-abc", "QUARLEX-abcdef", QStringLiteral("QUARLEX-%1").arg(dead),
-                        "other-" + QString::number(dead) + "-abc"};
+    QStringList kept = {"QUARLEX-" + own + "-abc", "QUARLEX-1-abc", "QUARLEX-abcdef",
+                        QStringLiteral("QUARLEX-%1").arg(dead), "other-" + QString::number(dead) + "-abc"};
     kept.sort();
     EXPECT_EQ(left, kept);
 

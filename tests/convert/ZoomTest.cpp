@@ -12,8 +12,16 @@ TEST(Zoom, FactorTexts)
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const std::pair<QString, QString> cases[] = {
-        {"150%", "1.5"}, {"100%", "1"}, {"75%", "0.75"}, {"5%", "0.05"}, {"0%", "0"},
-        {"-20%", "-0.2"}, {"150x", "1.5"}, {" 33%", "0.33"}, {"$64%", "1"}, {"1%", "0.01"},
+        {"150%", "1.5"},
+        {"100%", "1"},
+        {"75%", "0.75"},
+        {"5%", "0.05"},
+        {"0%", "0"},
+        {"-20%", "-0.2"},
+        {"150x", "1.5"},
+        {" 33%", "0.33"},
+        {"$64%", "1"},
+        {"1%", "0.01"},
         {"2147483647%", "21474836.47"},
     };
     for (const auto& [text, factor] : cases)
@@ -24,10 +32,8 @@ TEST(Zoom, FactorTexts)
 TEST(Zoom, UnusableTextsRaiseTheIntegerError)
 {
     const std::pair<QString, QString> cases[] = {
-        {"%150", "'%15' is not a valid integer value"},
-        {"150 %", "'150 ' is not a valid integer value"},
-        {"1.5%", "'1.5' is not a valid integer value"},
-        {"%", "'' is not a valid integer value"},
+        {"%150", "'%15' is not a valid integer value"}, {"150 %", "'150 ' is not a valid integer value"},
+        {"1.5%", "'1.5' is not a valid integer value"}, {"%", "'' is not a valid integer value"},
         {"", "'' is not a valid integer value"},
     };
     for (const auto& [text, message] : cases) {

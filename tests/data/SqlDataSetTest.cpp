@@ -1,5 +1,5 @@
-#include "common/QStringPrinter.h"
 #include "data/SqlDataSet.h"
+#include "common/QStringPrinter.h"
 #include "runtime/RuntimeError.h"
 
 #include <QSignalSpy>

@@ -17,8 +17,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <string>
 #include <dirent.h>
+#include <string>
 #include <unistd.h>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "forms/ComponentRegistry.h"
 #include "forms/FormLoader.h"
+#include "forms/ComponentRegistry.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/TColor.h"
 
@@ -37,8 +37,7 @@ class LoaderWidget : public QWidget {
 public:
     enum Style { MacOS = 1, BlueGlass = 5 };
     Q_ENUM(Style)
-    explicit LoaderWidget(QWidget* parent = nullptr)
-        : QWidget(parent)
+    explicit LoaderWidget(QWidget* parent = nullptr) : QWidget(parent)
     {
         m_buttons.add(); // a default item that the stored collection replaces
     }

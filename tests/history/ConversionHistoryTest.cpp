@@ -75,7 +75,8 @@ TEST(ConversionHistory, BatchLeavesOneRowPerDocument)
     QDir().mkpath(dest);
     const QString historyFile = work.filePath("history.sqlite");
 
-    const Finished run = quarlex(historyFile, {"--convert", "--folder", pdfs, "--dest", dest, "--mode", "PDF -> TEXT / TXT"});
+    const Finished run =
+        quarlex(historyFile, {"--convert", "--folder", pdfs, "--dest", dest, "--mode", "PDF -> TEXT / TXT"});
     EXPECT_EQ(run.exitCode, 2) << run.errors.toStdString();
     const QList<history::HistoryEntry> entries = history::ReadHistory(historyFile, 10).entries;
     ASSERT_EQ(entries.size(), 3);
@@ -106,8 +107,10 @@ TEST(ConversionHistory, TwoProcessesAtOnceLoseNoRow)
     for (int i = 0; i < 20; ++i)
         names << QStringLiteral("doc%1.pdf").arg(i);
     const QString historyFile = fakes.path("history.sqlite");
-    const QStringList first = {"--convert", "--folder", fakes.makeFolderWith("a", names), "--dest", fakes.makeFolder("outa")};
-    const QStringList second = {"--convert", "--folder", fakes.makeFolderWith("b", names), "--dest", fakes.makeFolder("outb")};
+    const QStringList first = {"--convert", "--folder", fakes.makeFolderWith("a", names), "--dest",
+                               fakes.makeFolder("outa")};
+    const QStringList second = {"--convert", "--folder", fakes.makeFolderWith("b", names), "--dest",
+                                fakes.makeFolder("outb")};
     const auto one = startQuarlex(historyFile, first);
     const auto two = startQuarlex(historyFile, second);
     ASSERT_TRUE(one->waitForFinished(3 * 60 * 1000));

@@ -1,3 +1,4 @@
+#include "history/HistoryStore.h"
 #include "SqlFile.h"
 #include "common/QStringPrinter.h"
 #include "common/WaitUntil.h"
@@ -5,7 +6,6 @@
 #include "history/HistoryListing.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryReader.h"
-#include "history/HistoryStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,8 +21,14 @@ namespace {
 
 HistoryEntry entry(const QString& source, const QString& outcome = QStringLiteral("converted"))
 {
-    return {QStringLiteral("2026-12-08T09:00:00.000Z"), source, QStringLiteral("PDF -> HTML"),
-            QStringLiteral("/out"), QStringLiteral("/out/a.html"), outcome, {}, 1200};
+    return {QStringLiteral("2026-12-08T09:00:00.000Z"),
+            source,
+            QStringLiteral("PDF -> HTML"),
+            QStringLiteral("/out"),
+            QStringLiteral("/out/a.html"),
+            outcome,
+            {},
+            1200};
 }
 
 QByteArray contents(const QString& path)

@@ -10,8 +10,7 @@
 // another program (the sqlite3 client, a second QUARLEX) using it.
 class SqlFile {
 public:
-    explicit SqlFile(const QString& path)
-        : m_name(QStringLiteral("test-") + path)
+    explicit SqlFile(const QString& path) : m_name(QStringLiteral("test-") + path)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);

@@ -54,9 +54,9 @@ TEST_F(ExplorerView, ListsExactlyTheMatchingFilesAsTheFileSystemNamesThem)
     view.setMask(QStringLiteral("*.pdf"));
     // The batch points the view at "folder/*.PDF".
     view.applyFilePath(path(QStringLiteral("*.PDF")));
-    const QStringList expected = {QStringLiteral("a.pdf"), QStringLiteral("B.Pdf"), QStringLiteral("C.PDF"),
-                                  QStringLiteral("My Report.pdf"), QStringLiteral("zeta.PDF"),
-                                  QString::fromUtf8("\xc3\xa9t\xc3\xa9.pdf")};
+    const QStringList expected = {QStringLiteral("a.pdf"),    QStringLiteral("B.Pdf"),
+                                  QStringLiteral("C.PDF"),    QStringLiteral("My Report.pdf"),
+                                  QStringLiteral("zeta.PDF"), QString::fromUtf8("\xc3\xa9t\xc3\xa9.pdf")};
     EXPECT_EQ(items(view), expected);
     EXPECT_EQ(view.mask(), QStringLiteral("*.PDF"));
     EXPECT_EQ(QDir::currentPath(), QDir(m_dir.path()).absolutePath());

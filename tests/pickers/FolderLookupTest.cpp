@@ -53,10 +53,11 @@ TEST(FolderLookup, PathChangedFiresOnlyWhenTheTextChanges)
             EXPECT_EQ(sender, &lookup);
             order << QStringLiteral("after");
         });
-        QObject::connect(&lookup, &TAHMFolderLookup::OnPathChanged, [&](QObject* sender, QString oldPath, QString newPath) {
-            EXPECT_EQ(sender, &lookup);
-            order << QStringLiteral("changed ") + oldPath + QStringLiteral(" -> ") + newPath;
-        });
+        QObject::connect(&lookup, &TAHMFolderLookup::OnPathChanged,
+                         [&](QObject* sender, QString oldPath, QString newPath) {
+                             EXPECT_EQ(sender, &lookup);
+                             order << QStringLiteral("changed ") + oldPath + QStringLiteral(" -> ") + newPath;
+                         });
         runtime::FileDialogService::setResponder([&](const runtime::FileDialogRequest&) {
             order << QStringLiteral("dialog");
             return runtime::FileDialogAnswer{row.accepted, QString::fromUtf8(row.chosen)};
@@ -66,7 +67,8 @@ TEST(FolderLookup, PathChangedFiresOnlyWhenTheTextChanges)
 
         QStringList expected = {QStringLiteral("before"), QStringLiteral("dialog")};
         if (row.changed)
-            expected << QStringLiteral("changed %1 -> %2").arg(QString::fromUtf8(row.text), QString::fromUtf8(row.after));
+            expected
+                << QStringLiteral("changed %1 -> %2").arg(QString::fromUtf8(row.text), QString::fromUtf8(row.after));
         expected << QStringLiteral("after");
         EXPECT_EQ(order, expected) << row.text << " / " << row.chosen;
         EXPECT_EQ(lookup.text(), QString::fromUtf8(row.after));

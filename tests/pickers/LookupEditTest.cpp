@@ -129,8 +129,8 @@ TEST(LookupEdit, ShortcutsClickTheirButton)
 
 TEST(LookupEdit, EnterAndEscapeReachTheFormsButtons)
 {
-    for (auto [key, expected] : {std::pair{Qt::Key_Return, int(QDialog::Accepted)},
-                                 std::pair{Qt::Key_Escape, int(QDialog::Rejected)}}) {
+    for (auto [key, expected] :
+         {std::pair{Qt::Key_Return, int(QDialog::Accepted)}, std::pair{Qt::Key_Escape, int(QDialog::Rejected)}}) {
         QDialog form;
         auto* edit = new TAHMCustomLookupEdit(&form);
         auto* ok = new QPushButton(QStringLiteral("OK"), &form);

@@ -7,6 +7,6 @@
 
 // The lookups load their glyphs in their constructors; a test program
 // without the bitmap resources cannot build one.
-#define SKIP_WITHOUT_GLYPH(name)                                                                    \
-    if (!runtime::HasBitmapResource(QStringLiteral(name)))                                          \
+#define SKIP_WITHOUT_GLYPH(name)                                                                                       \
+    if (!runtime::HasBitmapResource(QStringLiteral(name)))                                                             \
     GTEST_SKIP() << "bitmap resource " name " is not linked into this test program yet"

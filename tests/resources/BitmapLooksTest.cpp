@@ -49,11 +49,11 @@ int keyInStretchedParts(const QImage& f)
     const int sw = f.width(), sh = f.height();
     const int hw = sw / 2, hh = sh / 2, farW = sw - sw / 2 + 1;
     const QRect boxes[] = {
-        QRect(QPoint(0, hh), QPoint(hw - 1, sh - hh - 1)),         // left edge
-        QRect(QPoint(farW, sh - hh), QPoint(sw - 1, hh + 1)),      // right edge
-        QRect(QPoint(hw, 0), QPoint(farW - 1, hh - 1)),            // top edge
-        QRect(QPoint(hw, hh), QPoint(farW - 1, sh - hh - 1)),      // centre
-        QRect(QPoint(hw, sh - hh), QPoint(farW - 1, sh - 1)),      // bottom edge
+        QRect(QPoint(0, hh), QPoint(hw - 1, sh - hh - 1)),    // left edge
+        QRect(QPoint(farW, sh - hh), QPoint(sw - 1, hh + 1)), // right edge
+        QRect(QPoint(hw, 0), QPoint(farW - 1, hh - 1)),       // top edge
+        QRect(QPoint(hw, hh), QPoint(farW - 1, sh - hh - 1)), // centre
+        QRect(QPoint(hw, sh - hh), QPoint(farW - 1, sh - 1)), // bottom edge
     };
     int n = 0;
     for (const QRect& box : boxes)
@@ -259,13 +259,8 @@ TEST(GlyphImages, CornersCarryTheKeyColour)
     const struct {
         const char* name;
         int frames;
-    } cases[] = {{"DBNAV_BUTTON", 10},
-                 {"TAHMFileLookupA", 2},
-                 {"AHMFolderLookup", 2},
-                 {"AHMLOOKUPEDITB1", 2},
-                 {"AHMLOOKUPEDITB2", 2},
-                 {"QUARLEX_IMAGE1", 1},
-                 {"QUARLEX_IMAGE2", 1}};
+    } cases[] = {{"DBNAV_BUTTON", 10},   {"TAHMFileLookupA", 2}, {"AHMFolderLookup", 2}, {"AHMLOOKUPEDITB1", 2},
+                 {"AHMLOOKUPEDITB2", 2}, {"QUARLEX_IMAGE1", 1},  {"QUARLEX_IMAGE2", 1}};
     for (const auto& c : cases) {
         const QImage strip = load(c.name);
         std::set<QByteArray> frames;

@@ -1,5 +1,5 @@
-#include "common/MessageResponder.h"
 #include "runtime/Application.h"
+#include "common/MessageResponder.h"
 #include "runtime/RuntimeError.h"
 
 #include <QTimer>

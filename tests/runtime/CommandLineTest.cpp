@@ -49,8 +49,9 @@ TEST(QuoteArgument, PlainTextStaysAndEveryTextRoundTrips)
     EXPECT_EQ(QuoteArgument(""), "\"\"");
 
     const QStringList texts = {
-        "my secret", "a\"b", "\"", "\\\"", "ends with \\", "ends\\\\", "tab\there", "\\\\\"x y",
-        "x -o /tmp/evil.html", "ünïcödé pass", "\"\"", "a\\\\\\\"b c",
+        "my secret",           "a\"b",         "\"",        "\\\"",
+        "ends with \\",        "ends\\\\",     "tab\there", "\\\\\"x y",
+        "x -o /tmp/evil.html", "ünïcödé pass", "\"\"",      "a\\\\\\\"b c",
     };
     for (const QString& text : texts) {
         const QString line = "-upw " + QuoteArgument(text) + " -q";

@@ -1,8 +1,8 @@
+#include "runtime/FileDialog.h"
 #include "common/FileDialogResponder.h"
 #include "common/PrivateQtSettings.h"
 #include "common/QStringPrinter.h"
 #include "common/TouchFile.h"
-#include "runtime/FileDialog.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -23,13 +23,15 @@ QStringList shownNames(QFileDialog& dialog, int expected)
     if (!view)
         return {};
     QStringList names;
-    (void)QTest::qWaitFor([&] {
-        names.clear();
-        const QModelIndex root = view->rootIndex();
-        for (int row = 0; row < view->model()->rowCount(root); ++row)
-            names << view->model()->index(row, 0, root).data().toString();
-        return names.size() >= expected;
-    }, 5000);
+    (void)QTest::qWaitFor(
+        [&] {
+            names.clear();
+            const QModelIndex root = view->rootIndex();
+            for (int row = 0; row < view->model()->rowCount(root); ++row)
+                names << view->model()->index(row, 0, root).data().toString();
+            return names.size() >= expected;
+        },
+        5000);
     names.sort(Qt::CaseInsensitive);
     return names;
 }
@@ -130,7 +132,7 @@ TEST(FileDialog, FolderDialogStatusLineAndSelection)
         request.statusLine = row.statusLine;
         request.pathInStatus = row.pathInStatus;
         KeepQtSettingsPrivate();
-    const auto dialog = runtime::CreateFileDialog(nullptr, request);
+        const auto dialog = runtime::CreateFileDialog(nullptr, request);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
         EXPECT_TRUE(dialog->testOption(QFileDialog::ShowDirsOnly));
         EXPECT_EQ(dialog->directory().absolutePath(), inner);

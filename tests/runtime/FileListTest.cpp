@@ -1,6 +1,6 @@
+#include "runtime/FileList.h"
 #include "common/MixedFolder.h"
 #include "common/QStringPrinter.h"
-#include "runtime/FileList.h"
 
 TEST(FileList, MatchesMaskIgnoresCaseAndKnowsOnlyStarAndQuestionMark)
 {
@@ -47,12 +47,13 @@ TEST_F(MixedFolder, ListsMatchingFilesOnlyWhateverTheCaseSorted)
 
 TEST(FileList, SortIgnoringCaseKeepsAFixedOrderForCaseTwins)
 {
-    QStringList names = {QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("B"), QStringLiteral("A"),
-                         QStringLiteral("[x]"), QStringLiteral("C")};
+    QStringList names = {QStringLiteral("b"), QStringLiteral("a"),   QStringLiteral("B"),
+                         QStringLiteral("A"), QStringLiteral("[x]"), QStringLiteral("C")};
     runtime::SortIgnoringCase(names);
     // Letters compare folded, so "[" sorts before them, as punctuation does.
-    EXPECT_EQ(names, (QStringList{QStringLiteral("[x]"), QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("B"),
-                                  QStringLiteral("b"), QStringLiteral("C")}));
+    EXPECT_EQ(names,
+              (QStringList{QStringLiteral("[x]"), QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("B"),
+                           QStringLiteral("b"), QStringLiteral("C")}));
 }
 
 TEST(FileList, SplitFolderAndMask)

@@ -26,9 +26,18 @@ class TsuiProbe : public QWidget {
 public:
     using QWidget::QWidget;
     TsuiFileTheme* fileTheme() const { return m_theme; }
-    void setFileTheme(TsuiFileTheme* theme) { m_theme = theme; ++themeWrites; order += 'F'; }
+    void setFileTheme(TsuiFileTheme* theme)
+    {
+        m_theme = theme;
+        ++themeWrites;
+        order += 'F';
+    }
     TsuiUIStyle uiStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style) { m_style = style; order += 'U'; }
+    void setUIStyle(TsuiUIStyle style)
+    {
+        m_style = style;
+        order += 'U';
+    }
     int themeWrites = 0;
     QString order;
 
@@ -59,10 +68,10 @@ protected:
     {
         const QImage strip = CoordinateImage(54, 21);
         const QString path = dir.filePath(name);
-        WriteBytes(path, WriteThemeFile({IntegerEntry("FormMinWidthInt", minWidth),
-                                         IntegerEntry("FormBackgroundColor", 0xE7E7E7),
-                                         BooleanEntry("ButtonTransparentBool", true),
-                                         BitmapEntry("ButtonImage", BmpBytes(strip))}));
+        WriteBytes(
+            path,
+            WriteThemeFile({IntegerEntry("FormMinWidthInt", minWidth), IntegerEntry("FormBackgroundColor", 0xE7E7E7),
+                            BooleanEntry("ButtonTransparentBool", true), BitmapEntry("ButtonImage", BmpBytes(strip))}));
         return path;
     }
 
@@ -77,7 +86,12 @@ TEST_F(FileTheme, ResolveUIStyleChoosesTheSource)
     TsuiFileTheme loaded;
     loaded.AssignThemeFile(themeFile(QStringLiteral("a.theme"), 1));
     ASSERT_TRUE(loaded.ThemeLoaded());
-    struct Case { const TsuiFileTheme* theme; TsuiUIStyle style; bool fromFile; TsuiUIStyle effective; };
+    struct Case {
+        const TsuiFileTheme* theme;
+        TsuiUIStyle style;
+        bool fromFile;
+        TsuiUIStyle effective;
+    };
     const Case cases[] = {
         {nullptr, TsuiUIStyle::FromThemeFile, false, TsuiUIStyle::DeepBlue},
         {&unloaded, TsuiUIStyle::FromThemeFile, false, TsuiUIStyle::DeepBlue},

@@ -32,20 +32,21 @@ QImage blank(int width, int height, QRgb fill = Green)
 
 TEST(SkinBitmaps, ExtractBitmapFrameCutsEqualFramesAndDropsTheRemainder)
 {
-    struct Case { int width, height, count, index, firstColumn, frameWidth; };
+    struct Case {
+        int width, height, count, index, firstColumn, frameWidth;
+    };
     const Case cases[] = {
         {54, 21, 3, 3, 36, 18}, // the last of three frames
-        {54, 21, 3, 2, 18, 18},
-        {52, 13, 4, 1, 0, 13},
-        {52, 13, 4, 4, 39, 13},
-        {55, 13, 4, 4, 39, 13}, // width not a multiple of the count
+        {54, 21, 3, 2, 18, 18}, {52, 13, 4, 1, 0, 13},
+        {52, 13, 4, 4, 39, 13}, {55, 13, 4, 4, 39, 13}, // width not a multiple of the count
     };
     for (const Case& c : cases) {
         QImage frame;
         ExtractBitmapFrame(CoordinateImage(c.width, c.height), frame, c.count, c.index);
         ASSERT_EQ(frame.size(), QSize(c.frameWidth, c.height));
         EXPECT_EQ(sourceOf(frame, 0, 0), QPoint(c.firstColumn, 0));
-        EXPECT_EQ(sourceOf(frame, c.frameWidth - 1, c.height - 1), QPoint(c.firstColumn + c.frameWidth - 1, c.height - 1));
+        EXPECT_EQ(sourceOf(frame, c.frameWidth - 1, c.height - 1),
+                  QPoint(c.firstColumn + c.frameWidth - 1, c.height - 1));
     }
     QImage dest = blank(3, 3);
     ExtractBitmapFrame(QImage(), dest, 3, 1);
@@ -91,7 +92,13 @@ TEST(StretchedSkin, NinePartsOfAnOddFrameLandWhereTheRulesPutThem)
     runtime::Canvas canvas(&target);
     DrawStretchedSkin(CoordinateImage(18, 21), canvas, Rect(0, 0, 75, 23), true);
 
-    struct Part { const char* name; QRect dest; int dx, dy; bool fixedX, fixedY; int sx, sy; };
+    struct Part {
+        const char* name;
+        QRect dest;
+        int dx, dy;
+        bool fixedX, fixedY;
+        int sx, sy;
+    };
     // dest box, then the source pixel of its top-left and whether a column
     // or row is held fixed (stretched) in that direction.
     const Part parts[] = {
@@ -121,8 +128,8 @@ TEST(StretchedSkin, NinePartsOfAnOddFrameLandWhereTheRulesPutThem)
 TEST(StretchedSkin, CornersHonourTransparentWhileEdgesAlwaysKeyOutMagenta)
 {
     QImage skin = blank(18, 21, qRgb(1, 2, 3));
-    skin.setPixel(0, 0, Magenta);  // top-left corner
-    skin.setPixel(9, 0, Magenta);  // top edge column
+    skin.setPixel(0, 0, Magenta); // top-left corner
+    skin.setPixel(9, 0, Magenta); // top edge column
     for (const bool transparent : {false, true}) {
         QImage target = blank(75, 23);
         runtime::Canvas canvas(&target);
@@ -201,10 +208,10 @@ TEST(MenuDrawing, PopupBorderFramesAndEdges)
     QImage target = blank(20, 10);
     runtime::Canvas canvas(&target);
     DrawPopupMenuBorder(canvas, QSize(20, 10), 0x000000, 0x0000FF);
-    EXPECT_EQ(target.pixel(5, 0), qRgb(255, 0, 0));   // top edge in the edge colour
-    EXPECT_EQ(target.pixel(5, 9), qRgb(255, 0, 0));   // bottom edge
-    EXPECT_EQ(target.pixel(19, 5), qRgb(255, 0, 0));  // right edge
-    EXPECT_EQ(target.pixel(0, 5), qRgb(0, 0, 0));     // left side of the black frame
+    EXPECT_EQ(target.pixel(5, 0), qRgb(255, 0, 0));     // top edge in the edge colour
+    EXPECT_EQ(target.pixel(5, 9), qRgb(255, 0, 0));     // bottom edge
+    EXPECT_EQ(target.pixel(19, 5), qRgb(255, 0, 0));    // right edge
+    EXPECT_EQ(target.pixel(0, 5), qRgb(0, 0, 0));       // left side of the black frame
     EXPECT_EQ(target.pixel(1, 5), qRgb(255, 255, 255)); // white inner frame
     EXPECT_EQ(target.pixel(5, 5), Green);
 }

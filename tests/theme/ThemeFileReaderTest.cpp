@@ -129,7 +129,11 @@ TEST_F(ThemeFileReader, MalformedFilesAreRejectedWithTheFileAndTheFault)
         {"bitmap pixel offset past the record", [&](Bytes& b) { PutU32(b, bmpData + 10, std::uint32_t(bmpSize + 1)); },
          "lies outside the record"},
         {"bitmap of huge width", [&](Bytes& b) { PutU32(b, bmpData + 18, 1u << 20); }, "out of range"},
-        {"bitmap of huge area", [&](Bytes& b) { PutU32(b, bmpData + 18, 16000); PutU32(b, bmpData + 22, 16000); },
+        {"bitmap of huge area",
+         [&](Bytes& b) {
+             PutU32(b, bmpData + 18, 16000);
+             PutU32(b, bmpData + 22, 16000);
+         },
          "out of range"},
         {"bitmap of negative width", [&](Bytes& b) { PutU32(b, bmpData + 18, 0xFFFFFFF8u); }, "out of range"},
         {"bitmap of unknown header", [&](Bytes& b) { PutU32(b, bmpData + 14, 41); }, "unknown bitmap header size"},

@@ -1,5 +1,5 @@
-#include "ThemeFileTestSupport.h"
 #include "ThemeTool.h"
+#include "ThemeFileTestSupport.h"
 
 #include "runtime/BitmapResource.h"
 #include "runtime/RuntimeError.h"
@@ -44,11 +44,12 @@ TEST(ThemeTool, PackedFolderDumpsEveryEntry)
     const QString file = dir.filePath(QStringLiteral("packed.theme"));
     SaveThemeFile(file, PackThemeFolder(folder));
 
-    EXPECT_EQ(dumpOf(file).toStdString(), std::string("FormBackgroundColor\tInteger\t15198183 (0xE7E7E7)\n"
-                                           "FormMinWidthInt\tInteger\t-3\n"
-                                           "ButtonTransparentBool\tBoolean\tTrue\n"
-                                           "Author\tString\tsomeone\n"
-                                           "ButtonImage\tBitmap\t54x21, 24 bpp\n"));
+    EXPECT_EQ(dumpOf(file).toStdString(),
+              std::string("FormBackgroundColor\tInteger\t15198183 (0xE7E7E7)\n"
+                          "FormMinWidthInt\tInteger\t-3\n"
+                          "ButtonTransparentBool\tBoolean\tTrue\n"
+                          "Author\tString\tsomeone\n"
+                          "ButtonImage\tBitmap\t54x21, 24 bpp\n"));
     TsuiFileTheme theme;
     theme.AssignThemeFile(file);
     EXPECT_EQ(theme.GetColor(ThemeElement::FormBackgroundColor), 0xE7E7E7);

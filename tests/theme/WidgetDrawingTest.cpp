@@ -1,6 +1,6 @@
+#include "skin/theme/WidgetDrawing.h"
 #include "skin/theme/FormHelpers.h"
 #include "skin/theme/MenuDrawing.h"
-#include "skin/theme/WidgetDrawing.h"
 
 #include <QAction>
 #include <QMenu>
@@ -72,7 +72,10 @@ TEST(WidgetDrawing, MenuHandlersReachEveryItemDepthFirst)
     QString drawn;
     SetMenuItemDrawHandlers(
         item, [&](QAction* a, runtime::Canvas&, const QRect&, bool) { drawn += a->text(); },
-        [](QAction*, int& w, int& h) { w = 7; h = 3; });
+        [](QAction*, int& w, int& h) {
+            w = 7;
+            h = 3;
+        });
     for (QAction* a : {item, leaf, deep, deepest}) {
         const auto handlers = GetMenuItemDrawHandlers(a);
         ASSERT_TRUE(handlers.onDrawItem && handlers.onMeasureItem);

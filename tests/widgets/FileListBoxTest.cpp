@@ -1,7 +1,7 @@
+#include "widgets/FileListBox.h"
 #include "common/MixedFolder.h"
 #include "common/QStringPrinter.h"
 #include "runtime/RuntimeError.h"
-#include "widgets/FileListBox.h"
 
 TEST_F(MixedFolder, FileListBoxFollowsAPathWithMaskAndMakesItTheWorkingDirectory)
 {

@@ -18,7 +18,9 @@ QColor Mix(const QColor& a, const QColor& b, double t)
                   lerp(a.alpha(), b.alpha()));
 }
 
-Ramp::Ramp(std::initializer_list<std::pair<double, QColor>> stops) : stops_(stops) {}
+Ramp::Ramp(std::initializer_list<std::pair<double, QColor>> stops) : stops_(stops)
+{
+}
 
 QColor Ramp::At(double t) const
 {
@@ -154,11 +156,10 @@ void DrawGlyph(QImage& image, const Glyph& glyph, int x, int y, const QColor& in
     }
 }
 
-void DrawGlyphCentred(QImage& image, const Glyph& glyph, const QColor& ink, int dx, int dy,
-                      const QColor& second)
+void DrawGlyphCentred(QImage& image, const Glyph& glyph, const QColor& ink, int dx, int dy, const QColor& second)
 {
-    DrawGlyph(image, glyph, (image.width() - glyph.Width()) / 2 + dx,
-              (image.height() - glyph.Height()) / 2 + dy, ink, second);
+    DrawGlyph(image, glyph, (image.width() - glyph.Width()) / 2 + dx, (image.height() - glyph.Height()) / 2 + dy, ink,
+              second);
 }
 
 QImage Disabled(const QImage& image, const QColor& backdrop, double wash)

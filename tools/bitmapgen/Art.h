@@ -63,8 +63,7 @@ struct Glyph {
 };
 
 // Draws the glyph with its top-left at (x, y); '+' cells take second.
-void DrawGlyph(QImage& image, const Glyph& glyph, int x, int y, const QColor& ink,
-               const QColor& second = QColor());
+void DrawGlyph(QImage& image, const Glyph& glyph, int x, int y, const QColor& ink, const QColor& second = QColor());
 // Draws the glyph centred in the image, moved by (dx, dy).
 void DrawGlyphCentred(QImage& image, const Glyph& glyph, const QColor& ink, int dx = 0, int dy = 0,
                       const QColor& second = QColor());

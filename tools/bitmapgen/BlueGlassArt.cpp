@@ -22,8 +22,15 @@ public:
 
     Palette Colours() const override
     {
-        return {Face, QColor(0x2E, 0x5E, 0x9E), QColor(0xF4, 0xF9, 0xFF), QColor(0xC4, 0xDC, 0xF5),
-                QColor(0x2A, 0x70, 0xC8), QColor(0x8C, 0xC1, 0xF1), Navy, 3, true};
+        return {Face,
+                QColor(0x2E, 0x5E, 0x9E),
+                QColor(0xF4, 0xF9, 0xFF),
+                QColor(0xC4, 0xDC, 0xF5),
+                QColor(0x2A, 0x70, 0xC8),
+                QColor(0x8C, 0xC1, 0xF1),
+                Navy,
+                3,
+                true};
     }
 
     QColor TitleRow(int y, int h) const override
@@ -63,8 +70,8 @@ public:
         QImage image = TitleClient(w, h);
         for (int y = 0; y < h / 2 - 1; ++y)
             for (int x = w - 30; x < w; ++x)
-                image.setPixelColor(x, y, Mix(image.pixelColor(x, y), Qt::white,
-                                              0.18 * (x - (w - 30)) / 30.0 * (1 - y / (h / 2.0))));
+                image.setPixelColor(
+                    x, y, Mix(image.pixelColor(x, y), Qt::white, 0.18 * (x - (w - 30)) / 30.0 * (1 - y / (h / 2.0))));
         return image;
     }
 
@@ -99,22 +106,28 @@ public:
         painters::SurfaceLook look{5, QColor(0x2E, 0x5E, 0x9E), Ramp({})};
         switch (state) {
         case State::Normal:
-            look.fill = Ramp({{0, QColor(0xFA, 0xFD, 0xFF)}, {0.42, QColor(0xE0, 0xEE, 0xFB)},
-                              {0.44, QColor(0xC6, 0xDE, 0xF6)}, {0.8, QColor(0xCF, 0xE3, 0xF7)},
+            look.fill = Ramp({{0, QColor(0xFA, 0xFD, 0xFF)},
+                              {0.42, QColor(0xE0, 0xEE, 0xFB)},
+                              {0.44, QColor(0xC6, 0xDE, 0xF6)},
+                              {0.8, QColor(0xCF, 0xE3, 0xF7)},
                               {1, QColor(0xE6, 0xF1, 0xFC)}});
             look.innerRim = QColor(255, 255, 255, 150);
             break;
         case State::Hot:
             look.border = QColor(0x2F, 0x74, 0xD0);
-            look.fill = Ramp({{0, QColor(0xF2, 0xFA, 0xFF)}, {0.42, QColor(0xCF, 0xE9, 0xFF)},
-                              {0.44, QColor(0xA6, 0xD4, 0xFA)}, {0.8, QColor(0xB5, 0xDD, 0xFC)},
+            look.fill = Ramp({{0, QColor(0xF2, 0xFA, 0xFF)},
+                              {0.42, QColor(0xCF, 0xE9, 0xFF)},
+                              {0.44, QColor(0xA6, 0xD4, 0xFA)},
+                              {0.8, QColor(0xB5, 0xDD, 0xFC)},
                               {1, QColor(0xDB, 0xF0, 0xFF)}});
             look.innerRim = QColor(255, 255, 255, 190);
             break;
         case State::Pressed:
             look.border = QColor(0x1F, 0x4A, 0x85);
-            look.fill = Ramp({{0, QColor(0x9C, 0xC2, 0xEA)}, {0.42, QColor(0xB0, 0xD0, 0xF0)},
-                              {0.44, QColor(0xA2, 0xC7, 0xEE)}, {1, QColor(0xC8, 0xE0, 0xF7)}});
+            look.fill = Ramp({{0, QColor(0x9C, 0xC2, 0xEA)},
+                              {0.42, QColor(0xB0, 0xD0, 0xF0)},
+                              {0.44, QColor(0xA2, 0xC7, 0xEE)},
+                              {1, QColor(0xC8, 0xE0, 0xF7)}});
             look.innerRim = QColor(0x1F, 0x4A, 0x85, 70);
             break;
         }
@@ -123,18 +136,22 @@ public:
 
     QImage CheckBox(bool checked, bool enabled, int w, int h) const override
     {
-        const painters::SurfaceLook look{2, QColor(0x2E, 0x5E, 0x9E),
-                                         Ramp({{0, QColor(0xFF, 0xFF, 0xFF)}, {0.5, QColor(0xEC, 0xF4, 0xFC)},
-                                               {1, QColor(0xC9, 0xDF, 0xF6)}})};
-        const QImage frame = painters::CheckFrame(w, h, QRect(0, 0, w, h), look, checked, QColor(0x16, 0x4A, 0x9A), Face);
+        const painters::SurfaceLook look{
+            2, QColor(0x2E, 0x5E, 0x9E),
+            Ramp({{0, QColor(0xFF, 0xFF, 0xFF)}, {0.5, QColor(0xEC, 0xF4, 0xFC)}, {1, QColor(0xC9, 0xDF, 0xF6)}})};
+        const QImage frame =
+            painters::CheckFrame(w, h, QRect(0, 0, w, h), look, checked, QColor(0x16, 0x4A, 0x9A), Face);
         return enabled ? frame : art::Disabled(frame, Face);
     }
 
     QImage Progress(int w, int h) const override
     {
-        return art::Rows(w, h, Ramp({{0, QColor(0xB4, 0xDB, 0xFB)}, {0.4, QColor(0x5C, 0xA2, 0xE8)},
-                                   {0.45, QColor(0x1F, 0x66, 0xBE)}, {0.8, QColor(0x2E, 0x7E, 0xD3)},
-                                   {1, QColor(0x5A, 0xA4, 0xEC)}}));
+        return art::Rows(w, h,
+                         Ramp({{0, QColor(0xB4, 0xDB, 0xFB)},
+                               {0.4, QColor(0x5C, 0xA2, 0xE8)},
+                               {0.45, QColor(0x1F, 0x66, 0xBE)},
+                               {0.8, QColor(0x2E, 0x7E, 0xD3)},
+                               {1, QColor(0x5A, 0xA4, 0xEC)}}));
     }
 };
 

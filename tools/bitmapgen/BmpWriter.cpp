@@ -36,8 +36,7 @@ int strideOf(int width, int bitsPerPixel)
     return ((width * bitsPerPixel + 31) / 32) * 4;
 }
 
-void writeHeaders(ByteWriter& w, const QImage& image, int bitsPerPixel, int paletteEntries,
-                  int infoSize)
+void writeHeaders(ByteWriter& w, const QImage& image, int bitsPerPixel, int paletteEntries, int infoSize)
 {
     const quint32 stride = quint32(strideOf(image.width(), bitsPerPixel));
     const quint32 pixelOffset = FileHeaderSize + infoSize + paletteEntries * 4;

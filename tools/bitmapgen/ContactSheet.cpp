@@ -116,7 +116,9 @@ private:
         const int top = tops[std::max<qsizetype>(0, order.indexOf(style))];
         const bool keyTitle = style == "PROTEIN" || style == "BLUEGLASS";
         const bool keyButton = style == "MACOS" || style == "BLUEGLASS";
-        const QColor face = style == "WINXP" ? QColor(0xEF, 0xEB, 0xDE) : style == "PROTEIN" ? QColor(0xFB, 0xFB, 0xFB) : QColor(0xE7, 0xE7, 0xE7);
+        const QColor face = style == "WINXP" ? QColor(0xEF, 0xEB, 0xDE)
+            : style == "PROTEIN"             ? QColor(0xFB, 0xFB, 0xFB)
+                                             : QColor(0xE7, 0xE7, 0xE7);
 
         QImage mock(W, barH + 140, QImage::Format_ARGB32);
         mock.fill(face);
@@ -160,7 +162,8 @@ private:
         for (int k = 0; k < 4; ++k) {
             p.drawImage(8 + k * 110, by + 48, frameOf(check, 4, k));
             p.setPen(Qt::black);
-            p.drawText(8 + k * 110 + check.width() / 4 + 4, by + 48 + 11, QStringList{"checked", "unchecked", "disabled", "disabled"}[k]);
+            p.drawText(8 + k * 110 + check.width() / 4 + 4, by + 48 + 11,
+                       QStringList{"checked", "unchecked", "disabled", "disabled"}[k]);
         }
         // Progress bar at 60 %, 409 × 12 with its border, as the window has.
         const int py = by + 80;
@@ -206,7 +209,8 @@ private:
             if (r.group != group)
                 continue;
             const QImage& img = get(r.name);
-            const int scale = std::clamp(std::min(700 / std::max(1, img.width()), 240 / std::max(1, img.height())), 2, 6);
+            const int scale =
+                std::clamp(std::min(700 / std::max(1, img.width()), 240 / std::max(1, img.height())), 2, 6);
             const int w = std::max(img.width() * scale, 230), h = img.height() * scale + 30;
             if (x + w > SheetWidth - Margin) {
                 x = Margin;
@@ -214,7 +218,8 @@ private:
                 rowHeight = 0;
             }
             if (painting()) {
-                painter_.fillRect(x - 2, y_ - 2, img.width() * scale + 4, img.height() * scale + 4, QColor(0x30, 0x30, 0x30));
+                painter_.fillRect(x - 2, y_ - 2, img.width() * scale + 4, img.height() * scale + 4,
+                                  QColor(0x30, 0x30, 0x30));
                 painter_.drawImage(QRect(x, y_, img.width() * scale, img.height() * scale), img);
                 // Frame boundaries as thin ticks above the picture.
                 for (int k = 1; k < r.frames; ++k)

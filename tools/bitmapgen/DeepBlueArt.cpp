@@ -41,7 +41,6 @@ public:
         return Deep;
     }
 
-
     QImage TitleButton(TitleGlyph glyph, State state, int size, int top, int h) const override
     {
         const bool close = glyph == TitleGlyph::Close;
@@ -104,7 +103,6 @@ public:
         p.fillRect(0, h - 1, w, 1, Navy);
         return image;
     }
-
 };
 
 } // namespace

@@ -135,7 +135,8 @@ QImage Tab(const Palette& c, int frame, int w, int h)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(0, selected ? 0 : 2, w, h + 4); // open at the bottom
     painters::Surface(p, box, std::min(3.0, w / 3.0), c.border,
-                      selected ? Ramp({{0, c.top}, {1, c.face}}) : Ramp({{0, c.bottom}, {1, Mix(c.bottom, c.border, 0.2)}}));
+                      selected ? Ramp({{0, c.top}, {1, c.face}})
+                               : Ramp({{0, c.bottom}, {1, Mix(c.bottom, c.border, 0.2)}}));
     if (selected) {
         p.setPen(Qt::NoPen);
         p.setBrush(c.accent);
@@ -169,8 +170,10 @@ QImage SideHandle(const Palette& c, int w, int h)
 
 QImage SideBar(const Palette& c, int w, int h)
 {
-    return art::Rows(w, h, c.gloss ? Ramp({{0, c.accentLight}, {0.5, c.accent.lighter(115)}, {0.52, c.accent}, {1, c.accent.darker(110)}})
-                                 : Ramp({{0, c.accent.lighter(120)}, {1, c.accent}}));
+    return art::Rows(
+        w, h,
+        c.gloss ? Ramp({{0, c.accentLight}, {0.5, c.accent.lighter(115)}, {0.52, c.accent}, {1, c.accent.darker(110)}})
+                : Ramp({{0, c.accent.lighter(120)}, {1, c.accent}}));
 }
 
 } // namespace generic

@@ -55,10 +55,20 @@ QImage NavigatorGlyph(int frame, int w, int h)
     };
     auto tri = [&](double x, int dir) { painters::Arrow(p, QRectF(x * s, 0, 6 * s, h), dir, 8 * s, Navy); };
     switch (frame) {
-    case 0: bar(3); tri(5, 3); break;
-    case 1: tri(5, 3); break;
-    case 2: tri(5, 1); break;
-    case 3: tri(5, 1); bar(11); break;
+    case 0:
+        bar(3);
+        tri(5, 3);
+        break;
+    case 1:
+        tri(5, 3);
+        break;
+    case 2:
+        tri(5, 1);
+        break;
+    case 3:
+        tri(5, 1);
+        bar(11);
+        break;
     case 4:
         p.setPen(Qt::NoPen);
         p.setBrush(Green);
@@ -70,7 +80,9 @@ QImage NavigatorGlyph(int frame, int w, int h)
         p.setBrush(Red);
         p.drawRect(QRectF(3 * s, 7 * s, 10 * s, 2 * s));
         break;
-    case 6: painters::Arrow(p, box, 0, 9 * s, Navy); break;
+    case 6:
+        painters::Arrow(p, box, 0, 9 * s, Navy);
+        break;
     case 7: {
         QPainterPath tick;
         tick.moveTo(3 * s, 8 * s);

@@ -58,7 +58,8 @@ QImage ProgramIcon(int size)
         p.drawRect(QRectF(3, y, 4.5, 0.9));
 
     const QRectF badge(7.2, 7.2, 8.6, 8.6);
-    p.setBrush(painters::Vertical(Ramp({{0, QColor(0x7C, 0xB8, 0xF0)}, {0.5, QColor(0x2A, 0x70, 0xC8)}, {1, QColor(0x4C, 0x94, 0xE2)}}), badge));
+    p.setBrush(painters::Vertical(
+        Ramp({{0, QColor(0x7C, 0xB8, 0xF0)}, {0.5, QColor(0x2A, 0x70, 0xC8)}, {1, QColor(0x4C, 0x94, 0xE2)}}), badge));
     p.setPen(QPen(QColor(0x17, 0x3E, 0x78), line));
     p.drawEllipse(badge);
     if (large) {
@@ -93,7 +94,8 @@ QImage MakerLink(int w, int h)
     const double d = w - 2;
     const QRectF globe(1, 1, d, d);
     p.setPen(QPen(QColor(0x17, 0x3E, 0x78), 1));
-    p.setBrush(painters::Vertical(Ramp({{0, QColor(0x8C, 0xC8, 0xF6)}, {0.5, QColor(0x3A, 0x86, 0xD8)}, {1, QColor(0x1F, 0x5F, 0xB0)}}), globe));
+    p.setBrush(painters::Vertical(
+        Ramp({{0, QColor(0x8C, 0xC8, 0xF6)}, {0.5, QColor(0x3A, 0x86, 0xD8)}, {1, QColor(0x1F, 0x5F, 0xB0)}}), globe));
     p.drawEllipse(globe.adjusted(0.5, 0.5, -0.5, -0.5));
     // Meridians and parallels.
     p.setPen(QPen(QColor(255, 255, 255, 170), 1));
@@ -106,8 +108,8 @@ QImage MakerLink(int w, int h)
     p.drawLine(QPointF(globe.left() + 3, c.y() + d * 0.25), QPointF(globe.right() - 3, c.y() + d * 0.25));
     p.end();
     QImage image = art::Flatten(layer, FormFace, true);
-    static const art::Glyph www{{"#...#.#...#.#...#", "#...#.#...#.#...#", "#.#.#.#.#.#.#.#.#", "#.#.#.#.#.#.#.#.#",
-                                 ".#.#...#.#...#.#."}};
+    static const art::Glyph www{
+        {"#...#.#...#.#...#", "#...#.#...#.#...#", "#.#.#.#.#.#.#.#.#", "#.#.#.#.#.#.#.#.#", ".#.#...#.#...#.#."}};
     art::DrawGlyph(image, www, (w - www.Width()) / 2, h - www.Height() - 2, QColor(0x17, 0x3E, 0x78));
     return image;
 }

@@ -13,8 +13,7 @@ QLinearGradient Vertical(const art::Ramp& ramp, const QRectF& box)
     return g;
 }
 
-void Surface(QPainter& p, const QRectF& box, double radius, const QColor& border,
-             const art::Ramp& fill)
+void Surface(QPainter& p, const QRectF& box, double radius, const QColor& border, const art::Ramp& fill)
 {
     const QPainterPath path = art::RoundBox(box, radius);
     p.setPen(Qt::NoPen);
@@ -59,8 +58,8 @@ const art::Glyph& CheckGlyph(int boxSize)
     return boxSize >= 12 ? small : tiny;
 }
 
-QImage CheckFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool checked,
-                  const QColor& ink, const QColor& backdrop)
+QImage CheckFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool checked, const QColor& ink,
+                  const QColor& backdrop)
 {
     QImage layer = art::Transparent(w, h);
     QPainter p(&layer);
@@ -70,14 +69,14 @@ QImage CheckFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool 
     QImage frame = art::Flatten(layer, backdrop);
     if (checked) {
         const art::Glyph& g = CheckGlyph(box.width());
-        art::DrawGlyph(frame, g, box.x() + (box.width() - g.Width()) / 2,
-                       box.y() + (box.height() - g.Height()) / 2, ink);
+        art::DrawGlyph(frame, g, box.x() + (box.width() - g.Width()) / 2, box.y() + (box.height() - g.Height()) / 2,
+                       ink);
     }
     return frame;
 }
 
-QImage RadioFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool checked,
-                  const QColor& ink, const QColor& backdrop)
+QImage RadioFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool checked, const QColor& ink,
+                  const QColor& backdrop)
 {
     QImage layer = art::Transparent(w, h);
     QPainter p(&layer);

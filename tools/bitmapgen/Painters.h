@@ -12,8 +12,7 @@ namespace painters {
 QLinearGradient Vertical(const art::Ramp& ramp, const QRectF& box);
 
 // A rounded surface: fill ramp, 1-pixel outline (none if border is invalid).
-void Surface(QPainter& p, const QRectF& box, double radius, const QColor& border,
-             const art::Ramp& fill);
+void Surface(QPainter& p, const QRectF& box, double radius, const QColor& border, const art::Ramp& fill);
 
 // Looks of a raised surface, used by buttons and their smaller relatives.
 struct SurfaceLook {
@@ -30,12 +29,12 @@ struct SurfaceLook {
 QImage ButtonFrame(int w, int h, const SurfaceLook& look, const QColor& backdrop, bool keyed);
 
 // A check box of w × h: the surface in box with the check glyph when checked.
-QImage CheckFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool checked,
-                  const QColor& ink, const QColor& backdrop);
+QImage CheckFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool checked, const QColor& ink,
+                  const QColor& backdrop);
 
 // A round option button of w × h: ring and dot when checked.
-QImage RadioFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool checked,
-                  const QColor& ink, const QColor& backdrop);
+QImage RadioFrame(int w, int h, const QRect& box, const SurfaceLook& look, bool checked, const QColor& ink,
+                  const QColor& backdrop);
 
 // The check mark drawn into check boxes and check lists.
 const art::Glyph& CheckGlyph(int boxSize);

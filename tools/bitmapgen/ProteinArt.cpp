@@ -24,8 +24,15 @@ public:
 
     Palette Colours() const override
     {
-        return {Face, QColor(0x9C, 0xC3, 0xE6), QColor(0xFF, 0xFF, 0xFF), QColor(0xE2, 0xF0, 0xFC), Sky,
-                QColor(0xC6, 0xE3, 0xFA), Ink, 4, false};
+        return {Face,
+                QColor(0x9C, 0xC3, 0xE6),
+                QColor(0xFF, 0xFF, 0xFF),
+                QColor(0xE2, 0xF0, 0xFC),
+                Sky,
+                QColor(0xC6, 0xE3, 0xFA),
+                Ink,
+                4,
+                false};
     }
 
     QColor TitleRow(int y, int h) const override
@@ -104,16 +111,18 @@ public:
 
     QImage Button(State state, int w, int h) const override
     {
-        painters::SurfaceLook look{5, QColor(0x9C, 0xC3, 0xE6),
-                                   Ramp({{0, QColor(0xFF, 0xFF, 0xFF)}, {0.5, QColor(0xF4, 0xF9, 0xFE)},
-                                         {1, QColor(0xE2, 0xF0, 0xFC)}})};
+        painters::SurfaceLook look{
+            5, QColor(0x9C, 0xC3, 0xE6),
+            Ramp({{0, QColor(0xFF, 0xFF, 0xFF)}, {0.5, QColor(0xF4, 0xF9, 0xFE)}, {1, QColor(0xE2, 0xF0, 0xFC)}})};
         if (state == State::Hot) {
             look.border = QColor(0x5F, 0xA8, 0xE8);
-            look.fill = Ramp({{0, QColor(0xFF, 0xFF, 0xFF)}, {0.5, QColor(0xEA, 0xF6, 0xFF)}, {1, QColor(0xCF, 0xEA, 0xFF)}});
+            look.fill =
+                Ramp({{0, QColor(0xFF, 0xFF, 0xFF)}, {0.5, QColor(0xEA, 0xF6, 0xFF)}, {1, QColor(0xCF, 0xEA, 0xFF)}});
             look.innerRim = QColor(0xFF, 0xFF, 0xFF);
         } else if (state == State::Pressed) {
             look.border = QColor(0x4A, 0x8C, 0xCB);
-            look.fill = Ramp({{0, QColor(0xCC, 0xE4, 0xF8)}, {0.5, QColor(0xDC, 0xEE, 0xFC)}, {1, QColor(0xEA, 0xF5, 0xFE)}});
+            look.fill =
+                Ramp({{0, QColor(0xCC, 0xE4, 0xF8)}, {0.5, QColor(0xDC, 0xEE, 0xFC)}, {1, QColor(0xEA, 0xF5, 0xFE)}});
         }
         return painters::ButtonFrame(w, h, look, Face, false);
     }
@@ -128,8 +137,11 @@ public:
 
     QImage Progress(int w, int h) const override
     {
-        return art::Rows(w, h, Ramp({{0, QColor(0xDC, 0xF0, 0xFE)}, {0.45, QColor(0x8C, 0xC8, 0xF4)},
-                                   {0.6, QColor(0x6E, 0xB6, 0xEE)}, {1, QColor(0xB4, 0xDC, 0xF8)}}));
+        return art::Rows(w, h,
+                         Ramp({{0, QColor(0xDC, 0xF0, 0xFE)},
+                               {0.45, QColor(0x8C, 0xC8, 0xF4)},
+                               {0.6, QColor(0x6E, 0xB6, 0xEE)},
+                               {1, QColor(0xB4, 0xDC, 0xF8)}}));
     }
 };
 

@@ -135,8 +135,7 @@ std::vector<QRgb> refine(const std::vector<Entry>& entries, std::vector<QRgb> pa
 
 } // namespace
 
-IndexedImage Quantize(const QImage& source, int maxColours, const QList<QRgb>& keys,
-                      const QList<QRgb>& keep)
+IndexedImage Quantize(const QImage& source, int maxColours, const QList<QRgb>& keys, const QList<QRgb>& keep)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     IndexedImage out;
@@ -174,8 +173,7 @@ IndexedImage Quantize(const QImage& source, int maxColours, const QList<QRgb>& k
     std::map<QRgb, int> lookup;
     for (const auto& [colour, count] : histogram) {
         const auto at = std::find(pinned.begin(), pinned.end(), colour);
-        lookup[colour] = at != pinned.end() ? int(palette.size() + (at - pinned.begin()))
-                                            : nearest(palette, colour);
+        lookup[colour] = at != pinned.end() ? int(palette.size() + (at - pinned.begin())) : nearest(palette, colour);
     }
     for (QRgb c : palette)
         out.palette.append(c);

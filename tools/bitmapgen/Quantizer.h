@@ -22,5 +22,4 @@ struct IndexedImage {
 // colour; each colour of keep keeps an entry of its own that other colours may
 // map to; the rest are reduced by median cut refined with k-means.
 // The result is deterministic.
-IndexedImage Quantize(const QImage& image, int maxColours, const QList<QRgb>& keys,
-                      const QList<QRgb>& keep = {});
+IndexedImage Quantize(const QImage& image, int maxColours, const QList<QRgb>& keys, const QList<QRgb>& keep = {});

@@ -16,7 +16,10 @@ QImage MacMenuBar(int w, int h)
     // Rows pair up to stay within sixteen colours. The bar shows the top 12
     // rows (or 20 when tall), so both cuts end in a soft grey.
     QImage image(w, h, QImage::Format_ARGB32);
-    const Ramp ramp({{0, QColor(0xFF, 0xFF, 0xFF)}, {0.5, QColor(0xEC, 0xEC, 0xEC)}, {0.9, QColor(0xDC, 0xDC, 0xDC)}, {1, QColor(0xA0, 0xA0, 0xA0)}});
+    const Ramp ramp({{0, QColor(0xFF, 0xFF, 0xFF)},
+                     {0.5, QColor(0xEC, 0xEC, 0xEC)},
+                     {0.9, QColor(0xDC, 0xDC, 0xDC)},
+                     {1, QColor(0xA0, 0xA0, 0xA0)}});
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             image.setPixelColor(x, y, ramp.Row(y / 2 * 2, h));
@@ -25,8 +28,11 @@ QImage MacMenuBar(int w, int h)
 
 QImage MacMenuSelect(int w, int h)
 {
-    return art::Rows(w, h, Ramp({{0, QColor(0x7F, 0xB8, 0xF2)}, {0.45, QColor(0x4C, 0x94, 0xE4)}, {0.5, QColor(0x2F, 0x78, 0xD6)},
-                            {1, QColor(0x3E, 0x88, 0xDE)}}));
+    return art::Rows(w, h,
+                     Ramp({{0, QColor(0x7F, 0xB8, 0xF2)},
+                           {0.45, QColor(0x4C, 0x94, 0xE4)},
+                           {0.5, QColor(0x2F, 0x78, 0xD6)},
+                           {1, QColor(0x3E, 0x88, 0xDE)}}));
 }
 
 QImage MenuChecked(int w, int h)
@@ -59,8 +65,11 @@ QImage ProteinFormBackground(int w, int h)
 
 QImage MacComboButton(int w, int h)
 {
-    QImage image = art::Rows(w, h, Ramp({{0, QColor(0xE2, 0xF0, 0xFF)}, {0.45, QColor(0xB0, 0xD4, 0xF7)}, {0.5, QColor(0x86, 0xBE, 0xF0)},
-                                    {1, QColor(0xC0, 0xE2, 0xFF)}}));
+    QImage image = art::Rows(w, h,
+                             Ramp({{0, QColor(0xE2, 0xF0, 0xFF)},
+                                   {0.45, QColor(0xB0, 0xD4, 0xF7)},
+                                   {0.5, QColor(0x86, 0xBE, 0xF0)},
+                                   {1, QColor(0xC0, 0xE2, 0xFF)}}));
     QPainter p(&image);
     p.fillRect(0, 0, 1, h, QColor(0x6E, 0x8C, 0xB0));
     return image;
@@ -71,8 +80,9 @@ QImage XPComboButton(int w, int h)
     QImage layer = art::Transparent(w, h);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
-    painters::Surface(p, QRectF(0, 0, w, h), 2, QColor(0xB3, 0xC7, 0xF3),
-                      Ramp({{0, QColor(0xDB, 0xE6, 0xFE)}, {0.5, QColor(0xC4, 0xD5, 0xFB)}, {1, QColor(0xB0, 0xC4, 0xF5)}}));
+    painters::Surface(
+        p, QRectF(0, 0, w, h), 2, QColor(0xB3, 0xC7, 0xF3),
+        Ramp({{0, QColor(0xDB, 0xE6, 0xFE)}, {0.5, QColor(0xC4, 0xD5, 0xFB)}, {1, QColor(0xB0, 0xC4, 0xF5)}}));
     p.end();
     QImage image = art::Flatten(layer, Qt::white);
     static const art::Glyph chevron{{"#.....#", "##...##", ".##.##.", "..###..", "...#..."}};

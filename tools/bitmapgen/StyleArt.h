@@ -14,14 +14,14 @@ enum class TitleGlyph { ControlBox, Help, Maximise, Restore, Minimise, Close };
 // Colours the parts without a control of their own (track bars, scroll bars,
 // tabs, side channels) are drawn from, so they match the style's buttons.
 struct Palette {
-    QColor face;       // panel colour behind controls
-    QColor border;     // outline of raised parts
-    QColor top;        // raised surface, top row
-    QColor bottom;     // raised surface, bottom row
-    QColor accent;     // the style's own colour: thumbs, selected tabs
+    QColor face;   // panel colour behind controls
+    QColor border; // outline of raised parts
+    QColor top;    // raised surface, top row
+    QColor bottom; // raised surface, bottom row
+    QColor accent; // the style's own colour: thumbs, selected tabs
     QColor accentLight;
-    QColor ink;        // arrows and grips
-    double radius = 2; // corner radius of raised parts
+    QColor ink;         // arrows and grips
+    double radius = 2;  // corner radius of raised parts
     bool gloss = false; // raised parts split into a lighter top half
 };
 

@@ -21,8 +21,15 @@ public:
 
     Palette Colours() const override
     {
-        return {Face, QColor(0x00, 0x3C, 0x74), QColor(0xFF, 0xFF, 0xFF), QColor(0xD6, 0xD0, 0xC5),
-                QColor(0x31, 0x6A, 0xC5), QColor(0xB6, 0xCD, 0xF7), QColor(0x4D, 0x61, 0x85), 3, false};
+        return {Face,
+                QColor(0x00, 0x3C, 0x74),
+                QColor(0xFF, 0xFF, 0xFF),
+                QColor(0xD6, 0xD0, 0xC5),
+                QColor(0x31, 0x6A, 0xC5),
+                QColor(0xB6, 0xCD, 0xF7),
+                QColor(0x4D, 0x61, 0x85),
+                3,
+                false};
     }
 
     QColor TitleRow(int y, int h) const override
@@ -56,7 +63,8 @@ public:
         QPainter p(&layer);
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF box(0, 0, size, size);
-        painters::Surface(p, box, 3, QColor(255, 255, 255, 235), Ramp({{0, upper}, {0.5, Mix(upper, lower, 0.6)}, {1, lower}}));
+        painters::Surface(p, box, 3, QColor(255, 255, 255, 235),
+                          Ramp({{0, upper}, {0.5, Mix(upper, lower, 0.6)}, {1, lower}}));
         p.setPen(QPen(QColor(0, 0, 0, 45), 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(art::RoundBox(box.adjusted(1, 1, -1, -1), 2));
@@ -70,14 +78,16 @@ public:
     QImage Button(State state, int w, int h) const override
     {
         painters::SurfaceLook look{3, QColor(0x00, 0x3C, 0x74),
-                                   Ramp({{0, QColor(0xFF, 0xFF, 0xFF)}, {0.55, QColor(0xF3, 0xF2, 0xEE)},
-                                         {0.85, QColor(0xE6, 0xE3, 0xDA)}, {1, QColor(0xD6, 0xD0, 0xC5)}})};
+                                   Ramp({{0, QColor(0xFF, 0xFF, 0xFF)},
+                                         {0.55, QColor(0xF3, 0xF2, 0xEE)},
+                                         {0.85, QColor(0xE6, 0xE3, 0xDA)},
+                                         {1, QColor(0xD6, 0xD0, 0xC5)}})};
         if (state == State::Hot) {
             look.innerRim = QColor(0xF8, 0xB3, 0x3F);
             look.innerRimWidth = 2;
         } else if (state == State::Pressed) {
-            look.fill = Ramp({{0, QColor(0xD9, 0xD7, 0xCE)}, {0.3, QColor(0xE6, 0xE4, 0xDD)},
-                              {1, QColor(0xF2, 0xF1, 0xEC)}});
+            look.fill =
+                Ramp({{0, QColor(0xD9, 0xD7, 0xCE)}, {0.3, QColor(0xE6, 0xE4, 0xDD)}, {1, QColor(0xF2, 0xF1, 0xEC)}});
         }
         return painters::ButtonFrame(w, h, look, Face, false);
     }
@@ -92,8 +102,11 @@ public:
 
     QImage Progress(int w, int h) const override
     {
-        return art::Rows(w, h, Ramp({{0, QColor(0xBE, 0xF2, 0xB4)}, {0.35, QColor(0x4C, 0xD4, 0x3A)},
-                                   {0.55, QColor(0x26, 0xC0, 0x16)}, {1, QColor(0x9C, 0xE8, 0x90)}}));
+        return art::Rows(w, h,
+                         Ramp({{0, QColor(0xBE, 0xF2, 0xB4)},
+                               {0.35, QColor(0x4C, 0xD4, 0x3A)},
+                               {0.55, QColor(0x26, 0xC0, 0x16)},
+                               {1, QColor(0x9C, 0xE8, 0x90)}}));
     }
 
 private:
@@ -111,7 +124,8 @@ private:
         // Only the corner's first columns keep the rim, so the inner edge
         // matches the client rows exactly.
         QPainter q(&image);
-        const QRect keep = mirrored ? QRect(image.width() - 14, 0, 14, image.height()) : QRect(0, 0, 14, image.height());
+        const QRect keep =
+            mirrored ? QRect(image.width() - 14, 0, 14, image.height()) : QRect(0, 0, 14, image.height());
         q.setClipRect(keep);
         q.drawImage(0, 0, layer);
         return image;

@@ -256,7 +256,8 @@ void imagePanels(GallerySheet& sheet)
     const struct {
         TAlignment alignment;
         const char* label;
-    } alignments[] = {{taLeftJustify, "caption left"}, {taCenter, "caption centred"}, {taRightJustify, "caption right"}};
+    } alignments[] = {
+        {taLeftJustify, "caption left"}, {taCenter, "caption centred"}, {taRightJustify, "caption right"}};
     for (const auto& a : alignments) {
         p = panel(sheet, suiStretch, landscape(), QStringLiteral("Caption"));
         p->setAlignment(a.alignment);

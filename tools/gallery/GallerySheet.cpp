@@ -41,7 +41,9 @@ void sendMouse(QWidget* control, QEvent::Type type, QPoint at)
 
 } // namespace
 
-GallerySheet::GallerySheet(TsuiUIStyle style, TsuiFileTheme* fileTheme) : m_style(style), m_fileTheme(fileTheme) {}
+GallerySheet::GallerySheet(TsuiUIStyle style, TsuiFileTheme* fileTheme) : m_style(style), m_fileTheme(fileTheme)
+{
+}
 
 GallerySheet::~GallerySheet() = default;
 

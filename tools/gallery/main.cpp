@@ -64,9 +64,9 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Renders every skinned control in every state into one PNG."));
     parser.addHelpOption();
-    const QCommandLineOption styleOption(QStringLiteral("style"),
-                                         QStringLiteral("Built-in style: MacOS, WinXP, DeepBlue, Protein or BlueGlass."),
-                                         QStringLiteral("NAME"), QStringLiteral("DeepBlue"));
+    const QCommandLineOption styleOption(
+        QStringLiteral("style"), QStringLiteral("Built-in style: MacOS, WinXP, DeepBlue, Protein or BlueGlass."),
+        QStringLiteral("NAME"), QStringLiteral("DeepBlue"));
     const QCommandLineOption themeOption(QStringLiteral("theme"), QStringLiteral("Theme file to draw from."),
                                          QStringLiteral("FILE"));
     const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},

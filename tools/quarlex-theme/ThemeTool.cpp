@@ -52,10 +52,12 @@ WriterEntry valueEntry(const QString& name, const QString& value, const QString&
     const int element = FindThemeElement(name);
     const auto kind = element ? GetThemeElementKind(ThemeElementAt(element)) : ThemeValueKind::Int;
     const auto bad = [&](const char* expected) {
-        return runtime::RuntimeError(QStringLiteral("%1: %2 needs %3, not \"%4\"").arg(where, name, QLatin1String(expected), value));
+        return runtime::RuntimeError(
+            QStringLiteral("%1: %2 needs %3, not \"%4\"").arg(where, name, QLatin1String(expected), value));
     };
     if (element && kind == ThemeValueKind::Image)
-        throw runtime::RuntimeError(QStringLiteral("%1: %2 is an image; put it in the folder as %2.bmp").arg(where, name));
+        throw runtime::RuntimeError(
+            QStringLiteral("%1: %2 is an image; put it in the folder as %2.bmp").arg(where, name));
     if (element && kind == ThemeValueKind::Bool) {
         const auto flag = flagOf(value);
         if (!flag)
@@ -80,10 +82,14 @@ bool isColor(const std::string& name)
 const char* kindName(RecordKind kind)
 {
     switch (kind) {
-    case RecordKind::Bitmap: return "Bitmap";
-    case RecordKind::Integer: return "Integer";
-    case RecordKind::Boolean: return "Boolean";
-    case RecordKind::String: return "String";
+    case RecordKind::Bitmap:
+        return "Bitmap";
+    case RecordKind::Integer:
+        return "Integer";
+    case RecordKind::Boolean:
+        return "Boolean";
+    case RecordKind::String:
+        return "String";
     }
     return "?";
 }
@@ -151,7 +157,8 @@ std::vector<WriterEntry> PackThemeFolder(const QString& folder)
     const QStringList bitmaps = dir.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
     for (const QString& file : bitmaps) {
         const QByteArray data = readFile(dir.filePath(file));
-        const std::string bad = CheckBmpHeader(reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size()));
+        const std::string bad =
+            CheckBmpHeader(reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size()));
         if (!bad.empty())
             throw runtime::RuntimeError(QStringLiteral("%1: %2").arg(dir.filePath(file), QString::fromStdString(bad)));
         entries.push_back(BitmapEntry(QFileInfo(file).completeBaseName().toLatin1().toStdString(), toBytes(data)));
@@ -163,8 +170,8 @@ void SaveThemeFile(const QString& fileName, const std::vector<WriterEntry>& entr
 {
     const std::vector<std::uint8_t> bytes = WriteThemeFile(entries);
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size()))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size()))
         throw runtime::RuntimeError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
 }
 
@@ -177,7 +184,8 @@ void DumpThemeFile(const QString& fileName, QTextStream& out)
         case RecordKind::Integer:
             out << e.value;
             if (isColor(e.name))
-                out << " (0x" << QString::number(quint32(e.value), 16).toUpper().rightJustified(6, QLatin1Char('0')) << ')';
+                out << " (0x" << QString::number(quint32(e.value), 16).toUpper().rightJustified(6, QLatin1Char('0'))
+                    << ')';
             break;
         case RecordKind::Boolean:
             out << (e.value ? "True" : "False");

@@ -59,8 +59,8 @@ pid_t startWeston(const QString& program, int serverFd, const QByteArray& runtim
     unsetenv("DISPLAY");
     const QByteArray path = program.toLocal8Bit();
     const QByteArray log = "--log=" + runtimeDir + "/weston.log";
-    execl(path.constData(), "weston", "--backend=headless-backend.so", "--shell=desktop-shell.so",
-          "--width=1024", "--height=768", "--idle-time=0", log.constData(), static_cast<char*>(nullptr));
+    execl(path.constData(), "weston", "--backend=headless-backend.so", "--shell=desktop-shell.so", "--width=1024",
+          "--height=768", "--idle-time=0", log.constData(), static_cast<char*>(nullptr));
     _exit(127);
 }
 
@@ -109,7 +109,8 @@ int main(int argc, char** argv)
     } else {
         // The client's end must not leak into the compositor and back.
         fcntl(pair[1], F_SETFD, FD_CLOEXEC);
-        QFile::setPermissions(runtimeDir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(runtimeDir.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         westonPid = startWeston(weston, pair[0], QFile::encodeName(runtimeDir.path()));
         g_westonLog = runtimeDir.filePath(QStringLiteral("weston.log"));
         close(pair[0]);

@@ -25,14 +25,15 @@ QRect FindMappedWindow(const QString& display, const QString& title)
         if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
             continue;
         const std::unique_ptr<xcb_get_property_reply_t, void (*)(void*)> name(
-            xcb_get_property_reply(connection,
-                                   xcb_get_property(connection, 0, children[i], XCB_ATOM_WM_NAME,
-                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
-                                   nullptr),
+            xcb_get_property_reply(
+                connection,
+                xcb_get_property(connection, 0, children[i], XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                nullptr),
             std::free);
-        if (!name || QByteArray(static_cast<const char*>(xcb_get_property_value(name.get())),
-                                xcb_get_property_value_length(name.get()))
-                         != wanted)
+        if (!name
+            || QByteArray(static_cast<const char*>(xcb_get_property_value(name.get())),
+                          xcb_get_property_value_length(name.get()))
+                != wanted)
             continue;
         const std::unique_ptr<xcb_get_geometry_reply_t, void (*)(void*)> geometry(
             xcb_get_geometry_reply(connection, xcb_get_geometry(connection, children[i]), nullptr), std::free);

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>
-#include <string>
 #include <unistd.h>
 
 XvfbServer::XvfbServer()
