@@ -7,6 +7,7 @@
 #include "skin/theme/MenuDrawing.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 FrameMenuBar::FrameMenuBar(QWidget* frame) : QWidget((InstallMenuBarAccessibility(), frame))
 {
@@ -184,15 +185,35 @@ void FrameMenuBar::menuHidden()
 
 bool FrameMenuBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_openMenu || event->type() != QEvent::KeyPress || !m_open)
+    if (watched != m_openMenu || !m_open)
         return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (event->type() == QEvent::MouseMove)
+        return pointerMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+    if (event->type() == QEvent::KeyPress)
+        return keyPressed(static_cast<QKeyEvent*>(event));
+    return false;
+}
+
+bool FrameMenuBar::pointerMoved(const QPoint& global)
+{
+    // The open menu has the mouse to itself; the pointer crossing to
+    // another bar button switches to that button's menu. An item without a
+    // menu only runs when clicked.
+    auto* over = qobject_cast<MenuBarButton*>(childAt(mapFromGlobal(global)));
+    if (!over || over == m_open || !over->isEnabled() || !over->Item() || !over->Item()->menu())
+        return false;
+    OpenMenu(int(m_buttons.indexOf(over)));
+    return true;
+}
+
+bool FrameMenuBar::keyPressed(const QKeyEvent* event)
+{
     const int at = int(m_buttons.indexOf(m_open));
-    if (key == Qt::Key_Left) {
+    if (event->key() == Qt::Key_Left) {
         OpenMenu(neighbour(at, -1));
         return true;
     }
-    if (key == Qt::Key_Right) {
+    if (event->key() == Qt::Key_Right) {
         // Right first opens the selected item's own submenu.
         const QAction* active = m_openMenu->activeAction();
         if (active && active->menu())
@@ -200,6 +221,18 @@ bool FrameMenuBar::eventFilter(QObject* watched, QEvent* event)
         OpenMenu(neighbour(at, 1));
         return true;
     }
+    if (event->modifiers() != Qt::AltModifier)
+        return false;
+    // Alt+letter: the open menu's own items come first, then the bar's.
+    const QKeySequence pressed(event->keyCombination());
+    for (const QAction* item : m_openMenu->actions())
+        if (item->isVisible() && item->isEnabled() && QKeySequence::mnemonic(item->text()) == pressed)
+            return false;
+    for (int i = 0; i < m_buttons.size(); ++i)
+        if (m_buttons[i]->isEnabled() && QKeySequence::mnemonic(m_buttons[i]->text()) == pressed) {
+            OpenMenu(i);
+            return true;
+        }
     return false;
 }
 

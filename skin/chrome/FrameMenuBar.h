@@ -11,13 +11,15 @@
 #include <QWidget>
 
 class MenuBarButton;
+class QKeyEvent;
 class TsuiMainMenu;
 
 // The bar a frame shows under its title bar while its Menu is assigned:
 // one button per top-level item, in menu order, each dropping its item's
 // menu down. Looks come from the menu when it is a TsuiMainMenu, else from
 // the frame's style. With a menu open, Left and Right move to the
-// neighbouring menus; Escape closes it.
+// neighbouring menus, Alt+letter or the pointer to another one, and Escape
+// closes it.
 class FrameMenuBar : public QWidget {
     Q_OBJECT
 public:
@@ -54,6 +56,9 @@ private:
     TsuiMainMenu* mainMenu() const;
     void layoutButtons();
     void menuHidden();
+    // What the open menu's events do to the bar; true when consumed.
+    bool pointerMoved(const QPoint& global);
+    bool keyPressed(const QKeyEvent* event);
     // The next enabled, visible button from `from` in direction `step`.
     int neighbour(int from, int step) const;
 

@@ -136,7 +136,32 @@ TEST_F(MenuBar, KeyboardOpensMovesAndCloses)
     QMenu* file = bar->Buttons().at(0)->Item()->menu();
     QTest::keyClick(file, Qt::Key_Left);
     WAIT_TRUE(bar->OpenButton() == bar->Buttons().at(2));
-    QTest::keyClick(bar->Buttons().at(2)->Item()->menu(), Qt::Key_Escape);
+    // Alt+letter of another menu switches to it while one is open.
+    QTest::keyClick(bar->Buttons().at(2)->Item()->menu(), Qt::Key_E, Qt::AltModifier);
+    WAIT_TRUE(bar->OpenButton() == bar->Buttons().at(1));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    WAIT_TRUE(bar->OpenButton() == nullptr);
+    EXPECT_FALSE(edit->isVisible());
+}
+
+// As on any menu bar: with one menu open, pointing at another button opens
+// that one's menu instead; a disabled button is passed over.
+TEST_F(MenuBar, PointerSwitchesBetweenOpenMenus)
+{
+    TsuiMainMenu* menu = ThreeMenus(host.get());
+    menu->actions().at(1)->setEnabled(false);
+    FrameMenuBar* bar = frame->MenuBar();
+    QMenu* file = menu->actions().at(0)->menu();
+    QMenu* help = menu->actions().at(2)->menu();
+    QTest::mouseClick(bar->Buttons().at(0), Qt::LeftButton);
+    WAIT_TRUE(file->isVisible());
+    QTest::mouseMove(bar->Buttons().at(1));
+    EXPECT_EQ(bar->OpenButton(), bar->Buttons().at(0));
+    QTest::mouseMove(bar->Buttons().at(2));
+    WAIT_TRUE(help->isVisible());
+    EXPECT_EQ(bar->OpenButton(), bar->Buttons().at(2));
+    EXPECT_FALSE(file->isVisible());
+    QTest::keyClick(help, Qt::Key_Escape);
     WAIT_TRUE(bar->OpenButton() == nullptr);
 }
 
