@@ -60,6 +60,9 @@ HistoryWindow::HistoryWindow(const QString& historyFile, MainWindow mainWindow, 
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are picked whole, so Tab leaves the table for the tool bar and
+    // navigator instead of walking its cells.
+    m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table, 1);
@@ -80,6 +83,8 @@ HistoryWindow::HistoryWindow(const QString& historyFile, MainWindow mainWindow, 
     layout->addWidget(m_status);
 
     setTabOrder(m_table, m_navigator);
+    // The window opens on the table, not on the tool bar ahead of it.
+    m_table->setFocus();
     connect(m_dataSet.get(), &data::SqlDataSet::changed, this, &HistoryWindow::showCurrentRow);
     resize(760, 420);
     open(historyFile);

@@ -4,8 +4,20 @@
 #include "skin/theme/BuiltinTheme.h"
 
 #include <QActionEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+bool canTakeFocus(const QToolButton* button)
+{
+    return button->isEnabled() && !button->isHidden();
+}
+
+} // namespace
 
 TsuiToolBar::TsuiToolBar(QWidget* owner) : QToolBar(owner), m_theme(this, [this] { applyStyle(); })
 {
@@ -94,7 +106,8 @@ ToolButtonState TsuiToolBar::ButtonState(const QToolButton* button) const
     state.showCaption = ShowCaptions();
     const auto* item = qobject_cast<const TToolButton*>(button->defaultAction());
     state.dropDown = button->popupMode() == QToolButton::MenuButtonPopup || (item && item->IsDropDown());
-    state.hot = button->underMouse();
+    // Moved to from the keyboard, a button looks as under the pointer.
+    state.hot = button->underMouse() || button->hasFocus();
     state.pressed = button->isDown();
     state.checked = button->isChecked();
     const QIcon icon = button->icon();
@@ -109,23 +122,106 @@ ToolButtonState TsuiToolBar::ButtonState(const QToolButton* button) const
 void TsuiToolBar::actionEvent(QActionEvent* event)
 {
     QToolBar::actionEvent(event);
-    if (event->type() != QEvent::ActionAdded)
-        return;
-    if (auto* button = qobject_cast<QToolButton*>(widgetForAction(event->action()))) {
-        button->setAttribute(Qt::WA_Hover);
-        if (event->action()->menu())
-            button->setPopupMode(QToolButton::MenuButtonPopup);
-        button->installEventFilter(this);
+    if (event->type() == QEvent::ActionAdded) {
+        if (auto* button = qobject_cast<QToolButton*>(widgetForAction(event->action()))) {
+            button->setAttribute(Qt::WA_Hover);
+            if (event->action()->menu())
+                button->setPopupMode(QToolButton::MenuButtonPopup);
+            button->installEventFilter(this);
+        }
+        chainButtons();
     }
+    if (event->type() != QEvent::ActionChanged)
+        updateTabStop();
+}
+
+void TsuiToolBar::chainButtons()
+{
+    // Qt chains a widget for Tab where it is made, and a button is made
+    // when its action is added, perhaps after the widgets that follow the
+    // bar; it is moved to the bar's place. setTabOrder passes over widgets
+    // that take no focus, so each takes Tab focus for the move.
+    QWidget* previous = this;
+    const Qt::FocusPolicy own = focusPolicy();
+    setFocusPolicy(Qt::TabFocus);
+    for (QToolButton* button : actionButtons()) {
+        button->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setFocusPolicy(own);
+}
+
+QList<QToolButton*> TsuiToolBar::actionButtons() const
+{
+    QList<QToolButton*> buttons;
+    for (QAction* action : actions())
+        if (auto* button = qobject_cast<QToolButton*>(widgetForAction(action)))
+            buttons << button;
+    return buttons;
+}
+
+void TsuiToolBar::updateTabStop()
+{
+    // The bar is one stop in the Tab chain, on the button last moved to,
+    // or on its first usable one; the arrows move along the bar. A button
+    // disabled for a while keeps its claim.
+    const QList<QToolButton*> buttons = actionButtons();
+    QToolButton* stop = m_tabStop;
+    if (!stop || !buttons.contains(stop) || !canTakeFocus(stop)) {
+        const auto usable = std::find_if(buttons.begin(), buttons.end(), canTakeFocus);
+        stop = usable == buttons.end() ? nullptr : *usable;
+    }
+    for (QToolButton* button : buttons)
+        button->setFocusPolicy(button == stop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool TsuiToolBar::moveFocus(QToolButton* from, int key)
+{
+    const QList<QToolButton*> buttons = actionButtons();
+    const qsizetype n = buttons.size(), at = buttons.indexOf(from);
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down || key == Qt::Key_Home;
+    if (at < 0)
+        return false;
+    qsizetype next = key == Qt::Key_Home ? n - 1 : key == Qt::Key_End ? 0 : at;
+    // Round the bar, passing over buttons that cannot be used.
+    for (qsizetype i = 0; i < n; ++i) {
+        next = ((next + (forward ? 1 : -1)) % n + n) % n;
+        if (canTakeFocus(buttons[next]))
+            break;
+    }
+    m_tabStop = buttons[next];
+    updateTabStop();
+    m_tabStop->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 bool TsuiToolBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::Paint)
-        return false;
     auto* button = qobject_cast<QToolButton*>(watched);
     if (!button)
         return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool along = orientation() == Qt::Horizontal ? key == Qt::Key_Left || key == Qt::Key_Right
+                                                           : key == Qt::Key_Up || key == Qt::Key_Down;
+        return (along || key == Qt::Key_Home || key == Qt::Key_End) && moveFocus(button, key);
+    }
+    case QEvent::FocusIn:
+        m_tabStop = button;
+        updateTabStop();
+        return false;
+    case QEvent::EnabledChange:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        updateTabStop();
+        return false;
+    case QEvent::Paint:
+        break;
+    default:
+        return false;
+    }
     const ToolButtonState state = ButtonState(button);
     if (!SkinDrawsToolButton(state))
         return false;

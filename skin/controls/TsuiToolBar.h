@@ -6,6 +6,7 @@
 #include "skin/theme/TsuiFileTheme.h"
 #include "skin/theme/UIStyle.h"
 
+#include <QPointer>
 #include <QToolBar>
 
 class QToolButton;
@@ -14,6 +15,8 @@ class QToolButton;
 // drawn by the skin while the pointer is over them, while they are down or
 // while they are checked. In MacOS and Protein the bar is transparent and
 // shows its parent's background, as do skinned push buttons placed on it.
+// From the keyboard the bar is one Tab stop; the arrow keys, Home and End
+// move along its buttons, and Space presses the one with the focus.
 class TsuiToolBar : public QToolBar {
     Q_OBJECT
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
@@ -58,6 +61,13 @@ protected:
 
 private:
     void applyStyle();
+    QList<QToolButton*> actionButtons() const;
+    // Puts the buttons into the Tab chain right after the bar.
+    void chainButtons();
+    // Keeps exactly one usable button in the Tab chain.
+    void updateTabStop();
+    // Left/Right (Up/Down on a vertical bar), Home and End.
+    bool moveFocus(QToolButton* from, int key);
     void setLookColor(runtime::TColor& field, runtime::TColor color);
 
     // Style and theme; applyStyle runs whenever they change.
@@ -65,4 +75,6 @@ private:
     ToolButtonLook m_look;
     runtime::TColor m_color = runtime::clBtnFace;
     bool m_transparent = false;
+    // The button last moved to from the keyboard.
+    QPointer<QToolButton> m_tabStop;
 };

@@ -11,6 +11,7 @@
 #include "skin/controls/TsuiComboBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -88,8 +89,19 @@ TEST_F(HistoryWindowTest, ListsNewestFirstWithFailuresMarkedAndFollowsTheNavigat
     window->table()->selectRow(2);
     EXPECT_EQ(window->dataSet()->currentRow(), 2);
 
+    // The tool bar from the keyboard: one Tab stop before the table, the
+    // arrows along it, Space to press.
     RecordedOpens opens;
-    window->action(HistoryWindow::OpenFolder)->trigger();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->table()->setFocus();
+    QTest::keyClick(window->table(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->accessibleName(), QStringLiteral("Open result"));
+    QTest::keyClick(focused, Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Open folder"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     window->action(HistoryWindow::OpenResult)->trigger();
     EXPECT_EQ(
         opens.urls,

@@ -8,7 +8,13 @@
 #include "skin/controls/ToolButtonPainter.h"
 #include "skin/controls/TsuiToolBar.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -150,4 +156,54 @@ end
     form.show();
     SendEnter(*open, QPoint(3, 3));
     EXPECT_TRUE(bar->ButtonState(open).hot);
+}
+
+// A window with only a tool bar must still be usable from the keyboard:
+// the bar is one Tab stop, the arrows, Home and End move along its usable
+// buttons (the focused one drawn hot), Space presses it, and Tab leaves.
+TEST(ToolBar, KeyboardReachesAndPressesItsButtons)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* before = new QLineEdit(&window);
+    auto* bar = new TsuiToolBar(&window);
+    auto* after = new QLineEdit(&window);
+    layout->addWidget(before);
+    layout->addWidget(bar);
+    layout->addWidget(after);
+    QList<QAction*> items;
+    for (const char* caption : {"Open", "Copy", "Delete"})
+        items << bar->addAction(QString::fromLatin1(caption));
+    items[0]->setEnabled(false);
+    auto button = [&](int i) { return qobject_cast<QToolButton*>(bar->widgetForAction(items[i])); };
+    ShowActive(window);
+    before->setFocus();
+
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button(1)); // the disabled one is passed over
+    EXPECT_TRUE(bar->ButtonState(button(1)).hot);
+    QTest::keyClick(button(1), Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), button(2));
+    QTest::keyClick(button(2), Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), button(1)); // round the bar
+    QTest::keyClick(button(1), Qt::Key_End);
+    EXPECT_EQ(QApplication::focusWidget(), button(2));
+    QSignalSpy pressed(items[2], &QAction::triggered);
+    QTest::keyClick(button(2), Qt::Key_Space);
+    EXPECT_EQ(pressed.size(), 1);
+
+    QTest::keyClick(button(2), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), button(2)); // back where it was left
+    items[2]->setEnabled(false);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), button(1));
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button(1));
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Copy"));
+    EXPECT_TRUE(accessible->state().focused);
 }
