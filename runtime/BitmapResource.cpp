@@ -2,8 +2,6 @@
 
 #include "runtime/RuntimeError.h"
 
-#include <QFile>
-
 namespace runtime {
 
 namespace {
@@ -12,11 +10,6 @@ QString pathOf(const QString& name)
     return QStringLiteral(":/bitmaps/%1.bmp").arg(name);
 }
 } // namespace
-
-bool HasBitmapResource(const QString& name)
-{
-    return QFile::exists(pathOf(name));
-}
 
 QImage LoadBitmapResource(const QString& name)
 {

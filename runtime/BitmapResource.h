@@ -10,7 +10,4 @@ namespace runtime {
 // ResourceNotFound, as a missing resource always has.
 QImage LoadBitmapResource(const QString& name);
 
-// True when the program carries a bitmap of that name.
-bool HasBitmapResource(const QString& name);
-
 } // namespace runtime

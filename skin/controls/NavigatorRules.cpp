@@ -4,14 +4,6 @@
 
 namespace SuiNavigator {
 
-ButtonSet ButtonSetOf(std::initializer_list<TNavigateBtn> buttons)
-{
-    ButtonSet set;
-    for (const TNavigateBtn b : buttons)
-        set.set(b);
-    return set;
-}
-
 namespace {
 
 int visibleCount(ButtonSet visible)

@@ -25,8 +25,6 @@ using ButtonSet = std::bitset<ButtonCount>;
 constexpr int MinButtonWidth = 20;
 constexpr int MinButtonHeight = 18;
 
-ButtonSet ButtonSetOf(std::initializer_list<TNavigateBtn> buttons);
-
 // Room for every visible button, at least 20 × 18 each; a navigator that
 // is not aligned keeps only whole multiples of the visible count.
 QSize MinimumSize(QSize requested, ButtonSet visible, bool alignNone);

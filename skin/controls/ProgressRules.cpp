@@ -48,8 +48,3 @@ QSize ProgressSizeFor(TsuiProgressBarOrientation orientation, QSize current)
     const int length = std::max(current.width(), current.height());
     return orientation == suiVertical ? QSize(ProgressBarThickness, length) : QSize(length, ProgressBarThickness);
 }
-
-bool ProgressAcceptsSize(TsuiProgressBarOrientation orientation, QSize size)
-{
-    return (orientation == suiVertical ? size.width() : size.height()) == ProgressBarThickness;
-}

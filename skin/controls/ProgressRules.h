@@ -34,6 +34,3 @@ ProgressParts ProgressLayout(TsuiProgressBarOrientation orientation, QSize clien
 // The size a bar takes when its orientation changes: 12 pixels thick, as long
 // as the larger of its current width and height.
 QSize ProgressSizeFor(TsuiProgressBarOrientation orientation, QSize current);
-
-// A resize is accepted only when it keeps the thickness at 12 pixels.
-bool ProgressAcceptsSize(TsuiProgressBarOrientation orientation, QSize size);

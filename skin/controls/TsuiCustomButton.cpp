@@ -220,6 +220,7 @@ void TsuiCustomButton::mousePressEvent(QMouseEvent* event)
     m_leftHeld = true;
     if (!m_repeatTimer) {
         m_repeatTimer = new QTimer(this);
+        m_repeatTimer->setObjectName(QStringLiteral("repeatTimer"));
         connect(m_repeatTimer, &QTimer::timeout, this, &TsuiCustomButton::mouseContinuouslyDown);
         // A timer of interval 0 or less never ticks (a zero QTimer would
         // fire on every pass of the event loop).

@@ -70,9 +70,7 @@ public:
     bool mouseIn() const { return m_mouseIn; }
     // Drawn pressed: the left button or Space/Enter held on the button.
     bool mouseDown() const { return isDown(); }
-    bool picTransparent() const { return m_transparent; }
     // The repeat timer while the left button is held; null otherwise.
-    QTimer* repeatTimer() const { return m_repeatTimer; }
 
     // The button's state as its painting sees it.
     virtual void initStyleOption(ButtonOption* option) const;

@@ -62,7 +62,6 @@ public:
     QStringList hints() const;
     // The default texts exactly clear the custom hints.
     void setHints(const QStringList& hints);
-    QStringList customHints() const { return m_customHints; }
     bool confirmDelete() const { return m_confirmDelete; }
     void setConfirmDelete(bool confirm) { m_confirmDelete = confirm; }
     TAlign align() const { return m_align; }

@@ -36,7 +36,9 @@ void TsuiNavButton::mousePressEvent(QMouseEvent* event)
         return;
     m_held = true;
     if (!m_timer) {
+        // Created on the first press of a repeating button.
         m_timer = new QTimer(this);
+        m_timer->setObjectName(QStringLiteral("navigationTimer"));
         connect(m_timer, &QTimer::timeout, this, &TsuiNavButton::repeat);
     }
     m_timer->start(FirstRepeatMs);

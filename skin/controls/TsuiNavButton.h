@@ -21,8 +21,6 @@ public:
 
     SuiNavigator::TNavigateBtn index() const { return m_index; }
     bool repeats() const { return m_index == SuiNavigator::nbPrior || m_index == SuiNavigator::nbNext; }
-    // Created on the first press of a repeating button.
-    QTimer* navigationTimer() const { return m_timer; }
 
     // How the keyboard's focus mark looks on this button, from the state
     // at paint time; drawn over the skinned button.

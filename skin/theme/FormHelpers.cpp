@@ -4,7 +4,6 @@
 #include "skin/theme/TsuiFileTheme.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 
@@ -16,21 +15,6 @@ bool InRect(int x, int y, const QRect& rect)
 bool PointInRect(const QPoint& point, const QRect& rect)
 {
     return InRect(point.x(), point.y(), rect);
-}
-
-bool GetWorkAreaRect(QRect& rect)
-{
-    const QScreen* screen = QApplication::primaryScreen();
-    if (!screen)
-        return false;
-    rect = screen->availableGeometry();
-    return true;
-}
-
-void SetFormBounds(QWidget* form, const QRect& rect)
-{
-    form->move(rect.topLeft());
-    form->resize(rect.size());
 }
 
 bool FormIsActive(const QWidget* form)

@@ -14,13 +14,6 @@ class TsuiFileTheme;
 bool InRect(int x, int y, const QRect& rect);
 bool PointInRect(const QPoint& point, const QRect& rect);
 
-// The desktop work area (screen minus panels); False when there is no
-// screen, and rect is then not to be used.
-bool GetWorkAreaRect(QRect& rect);
-
-// Sets left, top, then width and height of a GDI-style rectangle.
-void SetFormBounds(QWidget* form, const QRect& rect);
-
 // Whether the form's caption is drawn active: False while the application
 // is not active; True for no form; else whether the active window is the
 // form or one of its own dialogs.

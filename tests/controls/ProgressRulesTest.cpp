@@ -79,8 +79,4 @@ TEST(ProgressRules, ThicknessIsFixed)
     EXPECT_EQ(ProgressSizeFor(suiVertical, {409, 12}), QSize(12, 409));
     EXPECT_EQ(ProgressSizeFor(suiHorizontal, {12, 409}), QSize(409, 12));
     EXPECT_EQ(ProgressSizeFor(suiHorizontal, {150, 12}), QSize(150, 12));
-    EXPECT_TRUE(ProgressAcceptsSize(suiHorizontal, {300, 12}));
-    EXPECT_FALSE(ProgressAcceptsSize(suiHorizontal, {409, 20}));
-    EXPECT_TRUE(ProgressAcceptsSize(suiVertical, {12, 40}));
-    EXPECT_FALSE(ProgressAcceptsSize(suiVertical, {20, 40}));
 }

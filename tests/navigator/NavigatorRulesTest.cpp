@@ -6,6 +6,14 @@ using namespace SuiNavigator;
 
 namespace {
 
+ButtonSet ButtonSetOf(std::initializer_list<TNavigateBtn> buttons)
+{
+    ButtonSet set;
+    for (const TNavigateBtn b : buttons)
+        set.set(b);
+    return set;
+}
+
 std::vector<int> widths(const Layout& layout, ButtonSet visible)
 {
     std::vector<int> result;

@@ -1,6 +1,6 @@
 #include "common/QStringPrinter.h"
+#include "common/TouchFile.h"
 #include "pickers/ExplorerItemPainter.h"
-#include "pickers/PickerTestSupport.h"
 #include "pickers/TAHMExplorerView.h"
 
 #include <QDir>

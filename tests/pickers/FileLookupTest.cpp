@@ -1,9 +1,10 @@
 #include "common/FileDialogResponder.h"
 #include "common/QStringPrinter.h"
-#include "pickers/PickerTestSupport.h"
 #include "pickers/TAHMFileLookup.h"
+#include "runtime/BitmapResource.h"
 
 #include <QTest>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -16,7 +17,6 @@ void clickBrowse(TAHMFileLookup& lookup)
 
 TEST(FileLookup, Defaults)
 {
-    SKIP_WITHOUT_GLYPH("TAHMFileLookupA");
     TAHMFileLookup lookup;
     EXPECT_EQ(lookup.filter(), QStringLiteral("All Files|*.*"));
     EXPECT_TRUE(lookup.text().isEmpty());
@@ -35,7 +35,6 @@ TEST(FileLookup, Defaults)
 
 TEST(FileLookup, HandsItsSettingsToTheDialogAndTakesTheChosenPath)
 {
-    SKIP_WITHOUT_GLYPH("TAHMFileLookupA");
     TAHMFileLookup lookup;
     lookup.setFilter(QStringLiteral("Adobe PDF Files|*.PDF"));
     lookup.setInitialDir(QStringLiteral("/srv/in"));
@@ -69,7 +68,6 @@ TEST(FileLookup, HandsItsSettingsToTheDialogAndTakesTheChosenPath)
 
 TEST(FileLookup, TypedTextIsKeptUnchecked)
 {
-    SKIP_WITHOUT_GLYPH("TAHMFileLookupA");
     TAHMFileLookup lookup;
     QTest::keyClicks(&lookup, QStringLiteral("no such file"));
     EXPECT_EQ(lookup.text(), QStringLiteral("no such file"));

@@ -1,17 +1,17 @@
 #include "common/FileDialogResponder.h"
 #include "common/QStringPrinter.h"
-#include "pickers/PickerTestSupport.h"
 #include "pickers/TAHMFolderLookup.h"
+#include "runtime/BitmapResource.h"
 #include "runtime/SpecialFolder.h"
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <gtest/gtest.h>
 
 TEST(FolderLookup, Defaults)
 {
-    SKIP_WITHOUT_GLYPH("AHMFolderLookup");
     TAHMFolderLookup lookup;
     EXPECT_EQ(lookup.lookupFlags(), TAHMFolderLookup::FileSystemDirsOnly | TAHMFolderLookup::StatusText);
     EXPECT_EQ(lookup.lookupRoot(), TAHMFolderLookup::csidlDesktopExpanded);
@@ -22,7 +22,6 @@ TEST(FolderLookup, Defaults)
 
 TEST(FolderLookup, PathChangedFiresOnlyWhenTheTextChanges)
 {
-    SKIP_WITHOUT_GLYPH("AHMFolderLookup");
     struct Row {
         const char* text;
         bool accepted;
@@ -77,7 +76,6 @@ TEST(FolderLookup, PathChangedFiresOnlyWhenTheTextChanges)
 
 TEST(FolderLookup, HandsItsSettingsToTheDialog)
 {
-    SKIP_WITHOUT_GLYPH("AHMFolderLookup");
     QTemporaryDir dir;
     const QString folder = QDir(dir.path()).absolutePath();
     using F = TAHMFolderLookup;

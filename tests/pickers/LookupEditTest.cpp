@@ -1,5 +1,5 @@
-#include "pickers/PickerTestSupport.h"
 #include "pickers/TAHMLookupEdit.h"
+#include "runtime/BitmapResource.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -201,7 +201,6 @@ TEST(LookupEdit, AutoSelectOnEnteringOtherThanByClick)
 
 TEST(LookupEdit, LookupEditShowsBothGlyphs)
 {
-    SKIP_WITHOUT_GLYPH("AHMLOOKUPEDITB1");
     TAHMLookupEdit edit;
     EXPECT_TRUE(edit.editButton1()->isVisible());
     EXPECT_TRUE(edit.editButton2()->isVisible());

@@ -1,7 +1,6 @@
 #include "common/FileDialogResponder.h"
 #include "common/QStringPrinter.h"
 #include "forms/FormLoader.h"
-#include "pickers/PickerTestSupport.h"
 #include "pickers/PickersComponents.h"
 #include "pickers/TAHMExplorerView.h"
 #include "pickers/TAHMFileLookup.h"
@@ -12,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -64,8 +64,6 @@ public:
 
 TEST(PickerFormLoad, LoadsAsTheMainWindowStoresIt)
 {
-    SKIP_WITHOUT_GLYPH("TAHMFileLookupA");
-    SKIP_WITHOUT_GLYPH("AHMFolderLookup");
     const QString savedCwd = QDir::currentPath();
     // Started in a folder of documents: the hidden list holds them once the
     // form is loaded (read once, after every stored property arrived).

@@ -3,7 +3,7 @@
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb pickers_tests --gtest_filter='RealDialog*'
 #include "common/PrivateQtSettings.h"
 #include "common/QStringPrinter.h"
-#include "pickers/PickerTestSupport.h"
+#include "common/TouchFile.h"
 #include "pickers/TAHMFileLookup.h"
 #include "pickers/TAHMFolderLookup.h"
 #include "runtime/FileDialog.h"
@@ -84,7 +84,6 @@ TEST(RealDialog, FolderLookupChoosesAFolder)
     if (!realDisplay())
         GTEST_SKIP() << "needs a display (platform xcb)";
     KeepQtSettingsPrivate();
-    SKIP_WITHOUT_GLYPH("AHMFolderLookup");
     QTemporaryDir dir;
     const QString start = QDir(dir.path()).absolutePath();
     const QString sub = start + QString::fromUtf8("/PDF b\xc3\xa4nde");
@@ -137,7 +136,6 @@ TEST(RealDialog, FileLookupOffersLowerCasePdfsAndTakesTheChosenFile)
     if (!realDisplay())
         GTEST_SKIP() << "needs a display (platform xcb)";
     KeepQtSettingsPrivate();
-    SKIP_WITHOUT_GLYPH("TAHMFileLookupA");
     QTemporaryDir dir;
     const QString folder = QDir(dir.path()).absolutePath();
     TouchFile(folder + QStringLiteral("/report.pdf"));

@@ -86,15 +86,9 @@ TEST(WidgetDrawing, MenuHandlersReachEveryItemDepthFirst)
     EXPECT_FALSE(GetMenuItemDrawHandlers(top.menuAction()).onDrawItem);
 }
 
-TEST(FormHelpers, FormBoundsAndWorkArea)
+TEST(FormHelpers, PublishedPropertiesComeFromTheMetaObject)
 {
-    QRect area;
-    ASSERT_TRUE(GetWorkAreaRect(area));
-    EXPECT_FALSE(area.isEmpty());
     QWidget form;
-    SetFormBounds(&form, runtime::Rect(10, 20, 310, 220));
-    EXPECT_EQ(form.pos(), QPoint(10, 20));
-    EXPECT_EQ(form.size(), QSize(300, 200));
     EXPECT_TRUE(HasPublishedProperty(&form, "geometry"));
     EXPECT_FALSE(HasPublishedProperty(&form, "FileTheme"));
 }
