@@ -77,7 +77,13 @@ TFormBorderStyle BorderStyleOf(const QWidget* host)
 
 } // namespace
 
-TsuiForm::TsuiForm(QWidget* owner) : QWidget(owner)
+TsuiForm::TsuiForm(QWidget* owner)
+    : QWidget(owner)
+    , m_look(
+          this, [this] { applyStyle(); },
+          // Children are told whatever UIStyleAutoUpdateSub says: none of
+          // them may keep a theme that no longer exists.
+          [this] { SpreadThemeToControls(this, TsuiUIStyle::DeepBlue, nullptr); })
 {
     QWidget* host = owner && owner->isWindow() ? owner : nullptr;
     // One frame per form; checked before anything touches the host.
@@ -124,7 +130,6 @@ TsuiForm::TsuiForm(QWidget* owner) : QWidget(owner)
 
 TsuiForm::~TsuiForm()
 {
-    UnwatchFileTheme(m_fileTheme, this);
     m_appHook.reset();
     if (m_host)
         m_host->removeEventFilter(this);
@@ -150,36 +155,32 @@ void TsuiForm::attachToHost()
 
 void TsuiForm::setFileTheme(TsuiFileTheme* theme)
 {
-    if (theme == m_fileTheme)
-        return;
-    WatchFileTheme(m_fileTheme, theme, this, [this] { fileThemeRemoved(); });
-    setUIStyle(m_uiStyle);
-}
-
-void TsuiForm::fileThemeRemoved()
-{
-    // Children are told whatever UIStyleAutoUpdateSub says: none of them may
-    // keep a theme that no longer exists.
-    SpreadThemeToControls(this, TsuiUIStyle::DeepBlue, nullptr);
-    setUIStyle(TsuiUIStyle::DeepBlue);
+    if (theme != FileTheme())
+        m_look.setFileTheme(theme);
 }
 
 void TsuiForm::setUIStyle(TsuiUIStyle style)
 {
-    m_uiStyle = style;
-    const Look values = ResolveLook(m_fileTheme, style);
+    m_look.setStyle(style);
+}
+
+void TsuiForm::applyStyle()
+{
+    const TsuiUIStyle style = UIStyle();
+    TsuiFileTheme* theme = FileTheme();
+    const Look values = m_look.look();
     setBorderColor(values.formBorder);
     setBorderWidth(values.formBorderWidth);
     setColor(values.formBackground);
     setMenuBarColor(m_color);
-    m_titleBar->setFileTheme(m_fileTheme);
+    m_titleBar->setFileTheme(theme);
     m_titleBar->setUIStyle(style);
     if (m_menuBar) {
-        m_menuBar->setFrameStyle(style, m_fileTheme);
+        m_menuBar->setFrameStyle(style, theme);
         layoutChildren();
     }
     if (m_autoUpdateSub)
-        SpreadThemeToControls(this, style, m_fileTheme);
+        SpreadThemeToControls(this, style, theme);
     UpdatePanelBounds();
     update();
     DrawBorder();
@@ -346,7 +347,7 @@ void TsuiForm::setMenu(QMenu* menu)
         m_menuBar = new FrameMenuBar(this);
         m_menuBar->setBarColor(m_menuBarColor);
         m_menuBar->setBarHeight(m_menuBarHeight);
-        m_menuBar->setFrameStyle(m_uiStyle, m_fileTheme);
+        m_menuBar->setFrameStyle(UIStyle(), FileTheme());
         m_menuBar->show();
     }
     // The menu keeps its own style until the frame's next style change.
@@ -443,8 +444,8 @@ void TsuiForm::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // MacOS and Protein tile their form background bitmap; the other
     // styles fill with the panel colour.
-    const char* tile = m_uiStyle == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND"
-        : m_uiStyle == TsuiUIStyle::Protein            ? "PROTEIN_FORM_BACKGROUND"
+    const char* tile = UIStyle() == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND"
+        : UIStyle() == TsuiUIStyle::Protein            ? "PROTEIN_FORM_BACKGROUND"
                                                        : nullptr;
     if (!tile) {
         painter.fillRect(rect(), QColorValue());

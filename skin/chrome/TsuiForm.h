@@ -3,7 +3,7 @@
 #include "runtime/TColor.h"
 #include "skin/chrome/TitleBarTypes.h"
 #include "skin/chrome/TsuiTitleBar.h"
-#include "skin/theme/TsuiFileTheme.h"
+#include "skin/theme/LookSource.h"
 #include "skin/theme/UIStyle.h"
 
 #include <QColor>
@@ -63,9 +63,9 @@ public:
 
     bool TitleBarCustom() const { return m_titleBar->Custom(); }
     void setTitleBarCustom(bool custom) { m_titleBar->setCustom(custom); }
-    TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    TsuiFileTheme* FileTheme() const { return m_look.fileTheme(); }
     void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_uiStyle; }
+    TsuiUIStyle UIStyle() const { return m_look.style(); }
     void setUIStyle(TsuiUIStyle style);
     bool UIStyleAutoUpdateSub() const { return m_autoUpdateSub; }
     void setUIStyleAutoUpdateSub(bool update) { m_autoUpdateSub = update; }
@@ -105,10 +105,7 @@ public:
     void setTitleFont(const QFont& font);
     runtime::TColor TitleFontColor() const;
     void setTitleFontColor(runtime::TColor color);
-    TsuiTitleBarButtons& TitleBarButtons() { return m_titleBar->Buttons(); }
-    TsuiTitleBarSections& TitleBarSections() { return m_titleBar->Sections(); }
     QWidget* HostForm() const { return m_host; }
-    TFormBorderStyle InitialBorderStyle() const { return m_initialBorderStyle; }
 
     void UpdatePanelBounds();
     void DrawBorder();
@@ -139,7 +136,7 @@ private:
     void paintBorder();
     bool hostMouseEvent(QEvent* event);
     void layoutChildren();
-    void fileThemeRemoved();
+    void applyStyle();
 
     TsuiTitleBar* m_titleBar = nullptr;
     QPointer<QMenu> m_menu;
@@ -149,8 +146,7 @@ private:
     runtime::TColor m_borderColor = 0;
     QPointer<QWidget> m_formPanel;
     int m_borderWidth = 1;
-    TsuiUIStyle m_uiStyle = TsuiUIStyle::DeepBlue;
-    QPointer<TsuiFileTheme> m_fileTheme;
+    LookSource m_look;
     runtime::TColor m_menuBarColor = 0;
     int m_menuBarHeight = 22;
     std::unique_ptr<QObject> m_appHook;

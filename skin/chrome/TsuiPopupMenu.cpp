@@ -21,12 +21,7 @@ constexpr runtime::TColor kWhite = 0xFFFFFF;
 
 } // namespace
 
-TsuiPopupMenu::~TsuiPopupMenu()
-{
-    UnwatchFileTheme(m_fileTheme, this);
-}
-
-TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : QMenu(owner)
+TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : QMenu(owner), m_look(this, [this] { applyStyle(); })
 {
     auto* style = new MenuItemStyle();
     style->setParent(this);
@@ -34,21 +29,14 @@ TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : QMenu(owner)
     setUIStyle(GetOwnerFormUIStyle(owner));
 }
 
-void TsuiPopupMenu::setFileTheme(TsuiFileTheme* theme)
+void TsuiPopupMenu::applyStyle()
 {
-    WatchFileTheme(m_fileTheme, theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(m_uiStyle);
-}
-
-void TsuiPopupMenu::setUIStyle(TsuiUIStyle style)
-{
-    m_uiStyle = style;
     m_barWidth = 26;
-    const bool mac = style == TsuiUIStyle::MacOS;
+    const bool mac = UIStyle() == TsuiUIStyle::MacOS;
     m_menuItemHeight = mac ? 20 : 21;
     m_separatorHeight = mac ? 12 : 5;
     m_separatorColor = mac ? kBlack : 0x848284;
-    const Look values = ResolveLook(m_fileTheme, style);
+    const Look& values = m_look.look();
     m_barColor = values.menuBar;
     m_color = values.menuBackground;
     m_fontColor = values.menuFont;
@@ -83,14 +71,14 @@ void TsuiPopupMenu::relayout()
 void TsuiPopupMenu::setMenuItemHeight(int height)
 {
     // MacOS items are as high as their bitmaps.
-    if (m_uiStyle != TsuiUIStyle::MacOS)
+    if (UIStyle() != TsuiUIStyle::MacOS)
         m_menuItemHeight = height;
     relayout();
 }
 
 void TsuiPopupMenu::setSeparatorHeight(int height)
 {
-    if (m_uiStyle != TsuiUIStyle::MacOS)
+    if (UIStyle() != TsuiUIStyle::MacOS)
         m_separatorHeight = height;
     relayout();
 }
@@ -121,7 +109,7 @@ QFont TsuiPopupMenu::itemFont() const
 MenuItemLook TsuiPopupMenu::ItemLook() const
 {
     MenuItemLook look;
-    look.mac = m_uiStyle == TsuiUIStyle::MacOS;
+    look.mac = UIStyle() == TsuiUIStyle::MacOS;
     look.barWidth = m_barWidth;
     look.itemHeight = m_menuItemHeight;
     look.separatorHeight = m_separatorHeight;
@@ -162,8 +150,7 @@ QImage TsuiPopupMenu::Compose()
                            DrawItem(item, c, r, selected);
                        });
         if (m_flatMenu) {
-            const Look values = ResolveLook(m_fileTheme, m_uiStyle);
-            DrawPopupMenuBorder(canvas, size(), kBlack, values.formBackground);
+            DrawPopupMenuBorder(canvas, size(), kBlack, m_look.look().formBackground);
         } else {
             // The raised edge a popup menu window has without the flat border.
             const QRect all = rect();

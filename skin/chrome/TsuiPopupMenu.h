@@ -3,6 +3,7 @@
 #include "runtime/Canvas.h"
 #include "runtime/TColor.h"
 #include "skin/chrome/MenuItemPainter.h"
+#include "skin/theme/LookSource.h"
 #include "skin/theme/TsuiFileTheme.h"
 #include "skin/theme/UIStyle.h"
 
@@ -37,16 +38,15 @@ class TsuiPopupMenu : public QMenu {
 
 public:
     explicit TsuiPopupMenu(QWidget* owner = nullptr);
-    ~TsuiPopupMenu() override;
 
     // Always owner-drawn; writes are ignored.
     bool OwnerDraw() const { return true; }
     void setOwnerDraw(bool) {}
 
-    TsuiFileTheme* FileTheme() const { return m_fileTheme; }
-    void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_uiStyle; }
-    void setUIStyle(TsuiUIStyle style);
+    TsuiFileTheme* FileTheme() const { return m_look.fileTheme(); }
+    void setFileTheme(TsuiFileTheme* theme) { m_look.setFileTheme(theme); }
+    TsuiUIStyle UIStyle() const { return m_look.style(); }
+    void setUIStyle(TsuiUIStyle style) { m_look.setStyle(style); }
 
     int MenuItemHeight() const { return m_menuItemHeight; }
     void setMenuItemHeight(int height);
@@ -107,9 +107,9 @@ private:
     QFont itemFont() const;
     // Makes the menu measure its items again.
     void relayout();
+    void applyStyle();
 
-    QPointer<TsuiFileTheme> m_fileTheme;
-    TsuiUIStyle m_uiStyle = TsuiUIStyle::DeepBlue;
+    LookSource m_look;
     int m_menuItemHeight = 21;
     int m_separatorHeight = 21;
     int m_barWidth = 0;

@@ -23,7 +23,7 @@ constexpr runtime::TColor kWhite = 0xFFFFFF;
 constexpr runtime::TColor kBlack = 0x000000;
 } // namespace
 
-TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner)
+TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner), m_look(this, [this] { applyStyle(); })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -53,10 +53,7 @@ TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner)
     setUIStyle(GetOwnerFormUIStyle(owner));
 }
 
-TsuiTitleBar::~TsuiTitleBar()
-{
-    UnwatchFileTheme(m_fileTheme, this);
-}
+TsuiTitleBar::~TsuiTitleBar() = default;
 
 QWidget* TsuiTitleBar::HostForm() const
 {
@@ -78,37 +75,40 @@ void TsuiTitleBar::setCustom(bool custom)
 void TsuiTitleBar::pushButtonContext()
 {
     const QWidget* host = HostForm();
-    m_buttons.setContext({m_fileTheme, host && host->isMaximized(), m_custom});
+    m_buttons.setContext({FileTheme(), host && host->isMaximized(), m_custom});
 }
 
 void TsuiTitleBar::setFileTheme(TsuiFileTheme* theme)
 {
-    // Removal of the theme component: back to the fallback style.
-    WatchFileTheme(m_fileTheme, theme, this, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
+    // A new theme keeps the caption colour; only a style write resets it.
     const bool keep = m_keepFontColor;
     m_keepFontColor = true;
-    setUIStyle(m_uiStyle);
+    m_look.setFileTheme(theme);
     m_keepFontColor = keep;
 }
 
 void TsuiTitleBar::setUIStyle(TsuiUIStyle style)
 {
-    m_uiStyle = style;
+    m_look.setStyle(style);
+}
+
+void TsuiTitleBar::applyStyle()
+{
     if (m_custom)
         return;
     pushButtonContext();
     m_sections.Clear();
-    const Look values = ResolveLook(m_fileTheme, style);
+    const Look values = m_look.look();
     applyLayout(values);
     const TsuiUIStyle effective = values.style;
     for (int i = 0; i < m_buttons.Count(); ++i)
         m_buttons[i]->setUIStyle(effective);
     m_systemMenu->setUIStyle(effective);
-    m_systemMenu->setFileTheme(m_fileTheme);
+    m_systemMenu->setFileTheme(FileTheme());
     if (ParentIsSkinForm())
         ApplyWindowRegion(m_roundCorner);
     if (!m_keepFontColor)
-        m_fontColor = style == TsuiUIStyle::MacOS ? kBlack : kWhite;
+        m_fontColor = UIStyle() == TsuiUIStyle::MacOS ? kBlack : kWhite;
     setAutoSize(true);
     update();
 }
@@ -248,15 +248,6 @@ chrome::ButtonRowLayout TsuiTitleBar::buttonLayout() const
     return chrome::PlaceButtons(items, m);
 }
 
-QRect TsuiTitleBar::ButtonRect(int index) const
-{
-    const chrome::ButtonRowLayout layout = buttonLayout();
-    if (layout.x[index] < 0)
-        return QRect();
-    const TsuiTitleBarButton* b = m_buttons[index];
-    return QRect(QPoint(layout.x[index], b->Top()), b->PicNormal().size());
-}
-
 int TsuiTitleBar::hotButtonAt(QPoint p) const
 {
     const chrome::ButtonRowLayout layout = buttonLayout();
@@ -277,12 +268,12 @@ int TsuiTitleBar::hotButtonAt(QPoint p) const
     return hot;
 }
 
-QImage TsuiTitleBar::Compose()
+QImage TsuiTitleBar::Compose() const
 {
     QImage bitmap(width(), height(), runtime::BitmapFormat);
     DrawSections(bitmap);
     DrawButtonsAndCaption(bitmap);
-    if (m_uiStyle != TsuiUIStyle::WinXP && m_roundCorner != 0 && ParentIsSkinForm()) {
+    if (UIStyle() != TsuiUIStyle::WinXP && m_roundCorner != 0 && ParentIsSkinForm()) {
         // Only the top edge and the rounded corners of this outline land
         // inside the bar; its sides lie just outside it.
         runtime::Canvas canvas(&bitmap);
@@ -295,7 +286,7 @@ QImage TsuiTitleBar::Compose()
     return bitmap;
 }
 
-void TsuiTitleBar::DrawSections(QImage& bitmap)
+void TsuiTitleBar::DrawSections(QImage& bitmap) const
 {
     runtime::Canvas canvas(&bitmap);
     QList<chrome::SectionSlot> items;
@@ -318,12 +309,11 @@ void TsuiTitleBar::DrawSections(QImage& bitmap)
     }
 }
 
-void TsuiTitleBar::DrawButtonsAndCaption(QImage& bitmap)
+void TsuiTitleBar::DrawButtonsAndCaption(QImage& bitmap) const
 {
     runtime::Canvas canvas(&bitmap);
     const chrome::ButtonRowLayout layout = buttonLayout();
     const int hot = m_cursor ? hotButtonAt(*m_cursor) : -1;
-    m_hotButton = hot;
 
     auto drawButton = [&](int i) {
         const TsuiTitleBarButton* b = m_buttons[i];
@@ -435,10 +425,9 @@ void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
         return;
     }
     m_mouseDown = true;
-    m_hotButton = hotButtonAt(*m_cursor);
     update();
     QWidget* host = HostForm();
-    if (m_hotButton < 0 && host && !host->isMaximized()) {
+    if (hotButtonAt(*m_cursor) < 0 && host && !host->isMaximized()) {
         m_pendingMove = event->globalPosition().toPoint();
         m_mouseDown = false;
     }

@@ -4,7 +4,7 @@
 #include "skin/chrome/TitleBarLayout.h"
 #include "skin/chrome/TsuiTitleBarButton.h"
 #include "skin/chrome/TsuiTitleBarSection.h"
-#include "skin/theme/TsuiFileTheme.h"
+#include "skin/theme/LookSource.h"
 #include "skin/theme/UIStyle.h"
 #include <QImage>
 
@@ -41,9 +41,9 @@ public:
 
     bool Custom() const { return m_custom; }
     void setCustom(bool custom);
-    TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    TsuiFileTheme* FileTheme() const { return m_look.fileTheme(); }
     void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_uiStyle; }
+    TsuiUIStyle UIStyle() const { return m_look.style(); }
     void setUIStyle(TsuiUIStyle style);
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
@@ -95,21 +95,16 @@ public:
     void UpdateWindowRegion();
     void UpdateMaxButtons();
 
-    // Where a button is drawn (its normal picture's size), empty when it
-    // is not drawn.
-    QRect ButtonRect(int index) const;
-    // The button under the cursor at the last paint, -1 for none.
-    int HotButton() const { return m_hotButton; }
     // The whole bar as it paints now, for the screen and for tests.
-    QImage Compose();
+    QImage Compose() const;
 
 signals:
     void customBtnsClick(TsuiTitleBar* sender, int buttonIndex);
     void helpBtnClick(TsuiTitleBar* sender, int buttonIndex);
 
 protected:
-    virtual void DrawSections(QImage& bitmap);
-    virtual void DrawButtonsAndCaption(QImage& bitmap);
+    virtual void DrawSections(QImage& bitmap) const;
+    virtual void DrawButtonsAndCaption(QImage& bitmap) const;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -120,7 +115,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void applyLayout(const struct Look& values);
+    void applyStyle();
+    void applyLayout(const Look& values);
     // Tells the buttons what they need from here: the theme, the window's
     // maximised state, whether the bar is custom.
     void pushButtonContext();
@@ -131,8 +127,7 @@ private:
     bool m_custom = false;
     bool m_framed = false;
     bool m_sizeable = false;
-    QPointer<TsuiFileTheme> m_fileTheme;
-    TsuiUIStyle m_uiStyle = TsuiUIStyle::DeepBlue;
+    LookSource m_look;
     bool m_autoSize = false;
     TsuiTitleBarSections m_sections{this};
     TsuiTitleBarButtons m_buttons{this};
@@ -149,7 +144,6 @@ private:
     runtime::TColor m_outlineColor = 0;
     bool m_keepFontColor = false;
     bool m_mouseDown = false;
-    int m_hotButton = -1;
     int m_captionBandHeight = 0;
     int m_captionTop = 0;
     // Last cursor position over the bar; none once it has left.

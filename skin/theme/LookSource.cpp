@@ -2,36 +2,33 @@
 
 #include "skin/theme/TsuiFileTheme.h"
 
-void WatchFileTheme(QPointer<TsuiFileTheme>& slot, TsuiFileTheme* theme, QObject* context,
-                    const std::function<void()>& onRemoved)
+LookSource::LookSource(QObject* owner, std::function<void()> apply, std::function<void()> removed)
+    : m_owner(owner)
+    , m_apply(std::move(apply))
+    , m_removed(std::move(removed))
+    , m_look(ResolveLook(nullptr, m_style))
 {
-    if (slot)
-        QObject::disconnect(slot, &QObject::destroyed, context, nullptr);
-    slot = theme;
-    if (theme) {
-        QObject::connect(theme, &QObject::destroyed, context, [&slot, onRemoved] {
-            slot = nullptr;
-            onRemoved();
-        });
-    }
-}
-
-void UnwatchFileTheme(const QPointer<TsuiFileTheme>& slot, QObject* context)
-{
-    if (slot)
-        QObject::disconnect(slot, &QObject::destroyed, context, nullptr);
 }
 
 LookSource::~LookSource()
 {
-    UnwatchFileTheme(m_fileTheme, m_owner);
+    // A theme that is a child of the part dies in QObject's destructor,
+    // after the part's own members are gone; its removal must not run
+    // into them then.
+    unwatch();
 }
 
-LookSource::LookSource(QObject* owner, std::function<void()> apply)
-    : m_owner(owner)
-    , m_apply(std::move(apply))
-    , m_look(ResolveLook(nullptr, m_style))
+void LookSource::unwatch()
 {
+    QObject::disconnect(m_watch);
+}
+
+void LookSource::themeDestroyed()
+{
+    m_fileTheme = nullptr;
+    if (m_removed)
+        m_removed();
+    setStyle(TsuiUIStyle::DeepBlue);
 }
 
 void LookSource::setStyle(TsuiUIStyle style)
@@ -43,7 +40,11 @@ void LookSource::setStyle(TsuiUIStyle style)
 
 void LookSource::setFileTheme(TsuiFileTheme* theme)
 {
-    if (theme != m_fileTheme)
-        WatchFileTheme(m_fileTheme, theme, m_owner, [this] { setStyle(TsuiUIStyle::DeepBlue); });
+    if (theme != m_fileTheme) {
+        unwatch();
+        m_fileTheme = theme;
+        if (theme)
+            m_watch = QObject::connect(theme, &QObject::destroyed, m_owner, [this] { themeDestroyed(); });
+    }
     setStyle(m_style);
 }

@@ -4,30 +4,21 @@
 #include "skin/theme/TsuiFileTheme.h"
 #include "skin/theme/UIStyle.h"
 
+#include <QObject>
 #include <QPointer>
 
 #include <functional>
 
-class QObject;
-
-// Points `slot` at a file theme the part does not own: the previous theme's
-// removal watch on `context` is dropped, and `onRemoved` runs (after the
-// slot was cleared) when the new theme component is destroyed.
-void WatchFileTheme(QPointer<TsuiFileTheme>& slot, TsuiFileTheme* theme, QObject* context,
-                    const std::function<void()>& onRemoved);
-// Drops the removal watch; every watcher calls it in its destructor. A theme
-// that is a child of the part dies in QObject's destructor, after the part's
-// own members are gone, and its watch must not run into them then.
-void UnwatchFileTheme(const QPointer<TsuiFileTheme>& slot, QObject* context);
-
-// The style protocol every skinned control follows, in one place: a stored
+// The style protocol every skinned part follows, in one place: a stored
 // UI style and a file theme it never owns, resolved into one Look whenever
-// either changes; when the theme component goes away the control falls back
-// to DeepBlue. `apply` runs after each of these, so the control can re-read
-// what it keeps from its look and repaint.
+// either changes; when the theme component goes away the part falls back
+// to DeepBlue. `apply` runs after each of these, so the part can re-read
+// what it keeps from its look and repaint. `removed`, when given, runs
+// first when the theme goes away (the slot already cleared), for a part
+// that passes the loss on before falling back itself.
 class LookSource {
 public:
-    LookSource(QObject* owner, std::function<void()> apply);
+    LookSource(QObject* owner, std::function<void()> apply, std::function<void()> removed = {});
     ~LookSource();
     LookSource(const LookSource&) = delete;
     LookSource& operator=(const LookSource&) = delete;
@@ -42,9 +33,14 @@ public:
     void setFileTheme(TsuiFileTheme* theme);
 
 private:
+    void unwatch();
+    void themeDestroyed();
+
     QObject* m_owner;
     std::function<void()> m_apply;
+    std::function<void()> m_removed;
     TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     QPointer<TsuiFileTheme> m_fileTheme;
+    QMetaObject::Connection m_watch;
     Look m_look;
 };

@@ -40,7 +40,6 @@ TEST_F(Form, TakesOverTheHostsFrame)
     EXPECT_EQ(host->minimumWidth(), 130); // raised by the DeepBlue title bar
     EXPECT_EQ(frame->Caption(), QStringLiteral("Advanced QUARLEX (PDF to HTML)"));
     EXPECT_EQ(frame->UIStyle(), TsuiUIStyle::DeepBlue);
-    EXPECT_EQ(frame->InitialBorderStyle(), bsSizeable);
     EXPECT_EQ(GetOwnerFormUIStyle(host.get()), TsuiUIStyle::DeepBlue);
     frame->setUIStyle(TsuiUIStyle::Protein);
     EXPECT_EQ(GetOwnerFormUIStyle(host.get()), TsuiUIStyle::Protein);
@@ -160,7 +159,6 @@ TEST(FormBorderStyle, HostWithoutBorderIsNotConfinedNorSizedFromItsEdges)
     host.setProperty("BorderStyle", QStringLiteral("bsNone"));
     host.resize(300, 200);
     TsuiForm frame(&host);
-    EXPECT_EQ(frame.InitialBorderStyle(), bsNone);
     const QRect start = host.geometry();
     QTest::mousePress(&host, Qt::LeftButton, {}, QPoint(0, 100));
     QTest::mouseMove(&host, QPoint(-20, 100));

@@ -17,6 +17,15 @@ QImage ButtonFrame(TsuiUIStyle style, int frame)
     return image;
 }
 
+// BlueGlass puts its 19-pixel buttons at y 6: the control box at x 4, the
+// others from the right edge of the 600-pixel bar, 20 pixels apart, in
+// collection order (close, maximise, minimise, then any added).
+constexpr QPoint kControlBox(4 + 9, 6 + 9);
+constexpr QPoint RightButton(int slot)
+{
+    return QPoint(578 - 20 * slot + 9, 6 + 9);
+}
+
 } // namespace
 
 using TitleBar = BlueGlassFixture;
@@ -27,12 +36,6 @@ TEST_F(TitleBar, BlueGlassMetrics)
     EXPECT_EQ(bar()->height(), 33);
     EXPECT_EQ(host->minimumWidth(), 270);
     EXPECT_EQ(bar()->RoundCorner(), 11);
-    // Collection order: control box, close, max, min; the first after the
-    // control box is the rightmost.
-    EXPECT_EQ(bar()->ButtonRect(1), QRect(578, 6, 19, 19));
-    EXPECT_EQ(bar()->ButtonRect(2), QRect(558, 6, 19, 19));
-    EXPECT_EQ(bar()->ButtonRect(3), QRect(538, 6, 19, 19));
-    EXPECT_EQ(bar()->ButtonRect(0), QRect(4, 6, 19, 19));
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(bar()->Buttons()[i]->Transparent()) << i;
 }
@@ -116,29 +119,36 @@ TEST_F(TitleBar, MaxGlyphFollowsTheWindowState)
 TEST_F(TitleBar, HotAndPressedPicturesFollowTheCursor)
 {
     TsuiTitleBarButton* close = bar()->Buttons()[1];
-    const QPoint inside = bar()->ButtonRect(1).center();
-    QTest::mouseMove(bar(), inside);
-    QImage image = bar()->Compose();
-    EXPECT_EQ(bar()->HotButton(), 1);
-    const QPoint c(inside.x() - 578, inside.y() - 6);
-    EXPECT_EQ(image.pixel(inside), close->PicMouseOn().pixel(c));
-    QTest::mousePress(bar(), Qt::LeftButton, {}, inside);
-    image = bar()->Compose();
-    EXPECT_EQ(image.pixel(inside), close->PicMouseDown().pixel(c));
+    // A pixel where the three pictures differ.
+    QPoint c(-1, -1);
+    for (int y = 0; y < 19 && c.x() < 0; ++y)
+        for (int x = 0; x < 19 && c.x() < 0; ++x) {
+            const QRgb normal = close->PicNormal().pixel(x, y);
+            const QRgb on = close->PicMouseOn().pixel(x, y);
+            const QRgb down = close->PicMouseDown().pixel(x, y);
+            if (normal != on && normal != down && on != down)
+                c = QPoint(x, y);
+        }
+    ASSERT_GE(c.x(), 0);
+    const QPoint at = c + QPoint(578, 6);
+    QTest::mouseMove(bar(), RightButton(0));
+    EXPECT_EQ(bar()->Compose().pixel(at), close->PicMouseOn().pixel(c));
+    QTest::mousePress(bar(), Qt::LeftButton, {}, RightButton(0));
+    EXPECT_EQ(bar()->Compose().pixel(at), close->PicMouseDown().pixel(c));
     // Edges count as inside: the rectangle's right edge is one past it.
     QTest::mouseMove(bar(), QPoint(578 + 19, 10));
-    bar()->Compose();
-    EXPECT_EQ(bar()->HotButton(), 1);
+    EXPECT_EQ(bar()->Compose().pixel(at), close->PicMouseDown().pixel(c));
+    QTest::mouseMove(bar(), QPoint(578 + 20, 10));
+    EXPECT_EQ(bar()->Compose().pixel(at), close->PicNormal().pixel(c));
 }
 
 TEST_F(TitleBar, ButtonActions)
 {
-    const int maxIndex = 2;
-    QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(maxIndex).center());
+    QTest::mouseClick(bar(), Qt::LeftButton, {}, RightButton(1));
     WAIT_TRUE(host->isMaximized());
-    QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(maxIndex).center());
+    QTest::mouseClick(bar(), Qt::LeftButton, {}, RightButton(1));
     WAIT_TRUE(!host->isMaximized());
-    QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(1).center());
+    QTest::mouseClick(bar(), Qt::LeftButton, {}, RightButton(0));
     WAIT_TRUE(!host->isVisible());
 }
 
@@ -150,8 +160,8 @@ TEST_F(TitleBar, CustomAndHelpButtonsReportTheirIndex)
     custom->setPicNormal(ButtonFrame(TsuiUIStyle::BlueGlass, 4));
     QSignalSpy helpSpy(frame, &TsuiForm::titleBarHelpBtnClick);
     QSignalSpy customSpy(frame, &TsuiForm::titleBarCustomBtnsClick);
-    QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(4).center());
-    QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(5).center());
+    QTest::mouseClick(bar(), Qt::LeftButton, {}, RightButton(3));
+    QTest::mouseClick(bar(), Qt::LeftButton, {}, RightButton(4));
     ASSERT_EQ(helpSpy.count(), 1);
     EXPECT_EQ(helpSpy[0][1].toInt(), 4);
     ASSERT_EQ(customSpy.count(), 1);
@@ -165,7 +175,7 @@ TEST_F(TitleBar, CustomAndHelpButtonsReportTheirIndex)
 TEST_F(TitleBar, ControlBoxOpensTheSystemMenuUnderTheBar)
 {
     TsuiTitleBarPopupMenu* menu = bar()->SystemMenu();
-    QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(0).center());
+    QTest::mouseClick(bar(), Qt::LeftButton, {}, kControlBox);
     WAIT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), bar()->mapToGlobal(QPoint(0, bar()->height())));
     menu->hide();
@@ -177,7 +187,7 @@ TEST_F(TitleBar, DoubleClicks)
     WAIT_TRUE(host->isMaximized());
     QTest::mouseDClick(bar(), Qt::LeftButton, {}, QPoint(300, 15));
     WAIT_TRUE(!host->isMaximized());
-    QTest::mouseDClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(0).center());
+    QTest::mouseDClick(bar(), Qt::LeftButton, {}, kControlBox);
     WAIT_TRUE(!host->isVisible());
 }
 
@@ -219,7 +229,7 @@ TEST_F(TitleBar, CaptionIsShortenedWithDots)
         frame->setCaption(QString());
         return bar()->Compose();
     }();
-    for (int x = bar()->ButtonRect(3).x(); x < 600; ++x)
+    for (int x = 538; x < 600; ++x)
         for (int y = 0; y < 33; ++y)
             ASSERT_EQ(image.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
 }

@@ -58,7 +58,10 @@ protected:
     }
 
     TsuiTitleBar* bar() const { return frame->TitleBar(); }
-    QPoint maxButton() const { return bar()->ButtonRect(2).center(); }
+    // BlueGlass puts its 19-pixel buttons at y 6 from the bar's right edge,
+    // 20 pixels apart: close, maximise, minimise.
+    QPoint rightButton(int slot) const { return QPoint(bar()->width() - 22 - 20 * slot + 9, 6 + 9); }
+    QPoint maxButton() const { return rightButton(1); }
 
     // Presses at `from` and drags to `to` with pointer input the X server
     // takes for real. The program asks the manager to take over (on the
@@ -138,7 +141,7 @@ TEST_F(RealWindow, MaximiseFillsTheWorkAreaAndRestoreGoesBack)
 
 TEST_F(RealWindow, MinimiseButtonIconifiesTheWindow)
 {
-    QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->ButtonRect(3).center());
+    QTest::mouseClick(bar(), Qt::LeftButton, {}, rightButton(2));
     WAIT_TRUE(host->isMinimized());
     host->showNormal();
     WAIT_TRUE(!host->isMinimized() && host->isVisible());
