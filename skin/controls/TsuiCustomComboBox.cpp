@@ -39,6 +39,7 @@ void TsuiCustomComboBox::setUIStyle(TsuiUIStyle style)
 
 void TsuiCustomComboBox::applyStyle()
 {
+    loadButtonBitmap();
     m_arrowColor = Qt::black;
     m_borderColor = runtime::ColorFromTColor(m_look.look().controlBorder);
     m_buttonColor = runtime::ColorFromTColor(m_look.look().formBackground);
@@ -88,53 +89,63 @@ QRect TsuiCustomComboBox::buttonRect() const
     return arrow.intersected(rect().adjusted(2, 2, -2, -2));
 }
 
+ComboBoxOption TsuiCustomComboBox::styleOption() const
+{
+    ComboBoxOption option;
+    option.rect = rect();
+    option.borderColor = m_borderColor;
+    option.baseColor = palette().color(QPalette::Base);
+    option.button = buttonRect();
+    option.buttonBitmap = m_buttonBitmap;
+    option.buttonColor = m_buttonColor;
+    option.drawArrow = m_buttonBitmap.isNull() || uiStyle() != TsuiUIStyle::WinXP;
+    option.arrowColor = m_arrowColor;
+    option.enabled = isEnabled();
+    return option;
+}
+
 void TsuiCustomComboBox::paintEvent(QPaintEvent* event)
 {
     QComboBox::paintEvent(event);
     if (m_comboStyle == csSimple)
         return; // keeps its native look
-    paintSkin();
+    paintSkin(styleOption());
 }
 
-const QImage* TsuiCustomComboBox::buttonBitmap()
+void TsuiCustomComboBox::loadButtonBitmap()
 {
-    // The stored style decides; a theme file has no button bitmap.
     const TsuiUIStyle style = uiStyle();
+    m_buttonBitmap = QImage();
     if (style != TsuiUIStyle::MacOS && style != TsuiUIStyle::WinXP)
-        return nullptr;
-    if (m_buttonBitmapStyle != style) {
-        m_buttonBitmapStyle = style;
-        const QString name = style == TsuiUIStyle::MacOS ? QStringLiteral("MACOS_COMBOBOX_BUTTON")
-                                                         : QStringLiteral("WINXP_COMBOBOX_BUTTON");
-        m_buttonBitmap = QImage();
-        try {
-            m_buttonBitmap = runtime::ToBitmap(runtime::LoadBitmapResource(name));
-        } catch (const std::exception&) {
-            // The button is then filled with ButtonColor like the other styles.
-        }
+        return;
+    const QString name =
+        style == TsuiUIStyle::MacOS ? QStringLiteral("MACOS_COMBOBOX_BUTTON") : QStringLiteral("WINXP_COMBOBOX_BUTTON");
+    try {
+        m_buttonBitmap = runtime::ToBitmap(runtime::LoadBitmapResource(name));
+    } catch (const std::exception&) {
+        // The button is then filled with ButtonColor like the other styles.
     }
-    return m_buttonBitmap.isNull() ? nullptr : &m_buttonBitmap;
 }
 
-void TsuiCustomComboBox::paintSkin()
+void TsuiCustomComboBox::paintSkin(const ComboBoxOption& option)
 {
     runtime::Canvas canvas(this);
-    canvas.setBrushColor(runtime::TColorFromColor(m_borderColor));
-    canvas.frameRect(rect());
-    canvas.setBrushColor(runtime::TColorFromColor(palette().color(QPalette::Base)));
-    canvas.frameRect(rect().adjusted(1, 1, -1, -1));
+    canvas.setBrushColor(runtime::TColorFromColor(option.borderColor));
+    canvas.frameRect(option.rect);
+    canvas.setBrushColor(runtime::TColorFromColor(option.baseColor));
+    canvas.frameRect(option.rect.adjusted(1, 1, -1, -1));
 
-    const QRect r = buttonRect();
-    if (const QImage* bitmap = buttonBitmap()) {
-        canvas.stretchDraw(r, *bitmap);
+    const QRect r = option.button;
+    if (!option.buttonBitmap.isNull()) {
+        canvas.stretchDraw(r, option.buttonBitmap);
     } else {
-        canvas.painter().fillRect(r, m_buttonColor);
-        canvas.setPenColor(runtime::TColorFromColor(m_borderColor));
+        canvas.painter().fillRect(r, option.buttonColor);
+        canvas.setPenColor(runtime::TColorFromColor(option.borderColor));
         canvas.moveTo(r.left(), r.top() - 1);
         canvas.lineTo(r.left(), runtime::Bottom(r) + 1);
     }
-    if (uiStyle() == TsuiUIStyle::WinXP && buttonBitmap())
-        return; // the XP button bitmap carries its own arrow
+    if (!option.drawArrow)
+        return;
 
     const QPolygon arrow = ComboArrowTriangle(ComboArrowOrigin(r));
     QPainter& painter = canvas.painter();
@@ -144,8 +155,8 @@ void TsuiCustomComboBox::paintSkin()
         painter.setBrush(color);
         painter.drawPolygon(shape);
     };
-    if (isEnabled()) {
-        triangle(arrow, m_arrowColor);
+    if (option.enabled) {
+        triangle(arrow, option.arrowColor);
     } else {
         triangle(arrow.translated(1, 1), QColor(0xFF, 0xFF, 0xFF));
         triangle(arrow, QColor(0x80, 0x80, 0x80));

@@ -2,13 +2,32 @@
 
 #include "skin/controls/ControlEnums.h"
 #include "skin/theme/LookSource.h"
-#include <QImage>
 
 #include <QColor>
 #include <QComboBox>
+#include <QImage>
 #include <QPointer>
+#include <QRect>
 
 class TsuiFileTheme;
+
+// The skin a combo box draws over its native painting, copied before it
+// paints.
+struct ComboBoxOption {
+    QRect rect;
+    QColor borderColor;
+    // The edit's own colour, for the inner frame.
+    QColor baseColor;
+    QRect button;
+    // The MacOS or WinXP button picture, stretched over the button; null
+    // where the button is filled with buttonColor behind a separator.
+    QImage buttonBitmap;
+    QColor buttonColor;
+    // The XP button picture carries its own arrow.
+    bool drawArrow = true;
+    QColor arrowColor;
+    bool enabled = true;
+};
 
 // The platform's combo box with a flat skin: after every native paint a
 // one-pixel frame in BorderColor, the drop-down button filled with
@@ -41,6 +60,9 @@ public:
 
     // The drop-down button's rectangle as the native combo box lays it out.
     QRect buttonRect() const;
+    // What the skin draws now; none for the simple style, which keeps its
+    // native look.
+    ComboBoxOption styleOption() const;
 
     void showPopup() override;
     void hidePopup() override;
@@ -52,19 +74,20 @@ protected:
 
 private:
     void applyStyle();
-    void paintSkin();
+    void paintSkin(const ComboBoxOption& option);
     // An editable box's completer never changes typed text (set again
     // whenever Qt makes a new editor).
     void keepTypedText();
-    const QImage* buttonBitmap();
+    void loadButtonBitmap();
 
     LookSource m_look;
     QColor m_borderColor = Qt::black;
     QColor m_buttonColor;
     QColor m_arrowColor = Qt::black;
     TComboBoxStyle m_comboStyle = csDropDown;
+    // Loaded when the style changes: the stored style decides, and a theme
+    // file has no button bitmap.
     QImage m_buttonBitmap;
-    TsuiUIStyle m_buttonBitmapStyle = TsuiUIStyle::FromThemeFile;
     QPointer<QWidget> m_popup;
     bool m_framingPopup = false;
 };

@@ -151,40 +151,58 @@ void TsuiCustomPanel::resizeEvent(QResizeEvent* event)
     update();
 }
 
+PanelOption TsuiCustomPanel::styleOption() const
+{
+    PanelOption option;
+    option.rect = rect();
+    option.color = color();
+    option.transparent = m_transparent;
+    option.picture = m_picture;
+    option.pictureTransparent = m_pictureTransparent;
+    option.drawStyle = m_drawStyle;
+    if (!IsBlankCaption(m_caption))
+        option.caption = m_caption;
+    option.font = font();
+    option.fontColor = FontColorOf(this);
+    option.alignment = m_alignment == taLeftJustify ? Qt::AlignLeft
+        : m_alignment == taRightJustify             ? Qt::AlignRight
+                                                    : Qt::AlignHCenter;
+    return option;
+}
+
 void TsuiCustomPanel::paintEvent(QPaintEvent*)
 {
-    compose(PrepareBuffer(m_buffer, this));
+    const PanelOption option = styleOption();
+    compose(PrepareBuffer(m_buffer, this), option);
     QPainter(this).drawImage(0, 0, m_buffer);
 }
 
-void TsuiCustomPanel::compose(QImage& buffer)
+void TsuiCustomPanel::compose(QImage& buffer, const PanelOption& option) const
 {
     // Where neither picture nor capture reaches, the panel shows its colour.
-    buffer.fill(color());
+    buffer.fill(option.color);
     runtime::Canvas canvas(&buffer);
-    if (m_transparent && parentWidget())
+    if (option.transparent && parentWidget())
         DrawParentBackground(canvas, this);
-    if (!m_picture.isNull()) {
-        switch (m_drawStyle) {
+    const QImage& picture = option.picture;
+    if (!picture.isNull()) {
+        switch (option.drawStyle) {
         case suiStretch:
-            canvas.stretchDraw(rect(), m_picture, m_pictureTransparent);
+            canvas.stretchDraw(option.rect, picture, option.pictureTransparent);
             break;
         case suiTile:
-            TileDraw(canvas, m_picture, rect(), m_pictureTransparent);
+            TileDraw(canvas, picture, option.rect, option.pictureTransparent);
             break;
         case suiNormal:
-            if (m_pictureTransparent)
-                canvas.drawTransparent(0, 0, m_picture, runtime::DefaultTransparentColor(m_picture));
+            if (option.pictureTransparent)
+                canvas.drawTransparent(0, 0, picture, runtime::DefaultTransparentColor(picture));
             else
-                canvas.draw(0, 0, m_picture);
+                canvas.draw(0, 0, picture);
             break;
         }
     }
-    if (IsBlankCaption(m_caption))
+    if (option.caption.isEmpty())
         return;
-    canvas.painter().setFont(font());
-    const int horizontal = m_alignment == taLeftJustify ? Qt::AlignLeft
-        : m_alignment == taRightJustify                 ? Qt::AlignRight
-                                                        : Qt::AlignHCenter;
-    DrawSingleLine(canvas, rect(), horizontal | Qt::AlignVCenter, m_caption, FontColorOf(this));
+    canvas.painter().setFont(option.font);
+    DrawSingleLine(canvas, option.rect, int(option.alignment | Qt::AlignVCenter), option.caption, option.fontColor);
 }

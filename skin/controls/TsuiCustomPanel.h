@@ -4,8 +4,29 @@
 #include <QImage>
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QRect>
+#include <QString>
 #include <QWidget>
+
+// An image panel's state at one moment, copied before it paints.
+struct PanelOption {
+    QRect rect;
+    QColor color;
+    // Shows the parent's painting behind the picture.
+    bool transparent = false;
+    QImage picture;
+    // The picture's key colour is left out.
+    bool pictureTransparent = false;
+    TsuiDrawStyle drawStyle = suiNormal;
+    // Empty when the caption draws nothing (blank).
+    QString caption;
+    QFont font;
+    QColor fontColor;
+    // Qt's horizontal alignment flag for the caption.
+    Qt::Alignment alignment = Qt::AlignHCenter;
+};
 
 // A container panel that paints a picture as its background (unscaled,
 // stretched or tiled), optionally over its parent's painting, with its
@@ -42,6 +63,9 @@ public:
     QColor color() const;
     void setColor(const QColor& color);
 
+    // What the panel paints now.
+    PanelOption styleOption() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -53,7 +77,7 @@ private:
     void applyAutoSize();
     void applyTransparency();
     void applyAlign();
-    void compose(QImage& buffer);
+    void compose(QImage& buffer, const PanelOption& option) const;
 
     QImage m_picture;
     bool m_pictureTransparent = false; // the picture's own flag, kept equal to Transparent

@@ -155,6 +155,10 @@ TEST(TsuiComboBox, ButtonBitmapsOfMacOSAndWinXP)
         ComboCase c;
         TsuiComboBox& combo = c.combo;
         combo.setUIStyle(style);
+        // Taken when the style changes, so painting only reads it.
+        const ComboBoxOption option = combo.styleOption();
+        EXPECT_FALSE(option.buttonBitmap.isNull());
+        EXPECT_EQ(option.drawArrow, style == TsuiUIStyle::MacOS);
         combo.setArrowColor(QColor(0, 0, 0xFF));
         const QImage image = Snapshot(combo);
         const QPoint o = ComboArrowOrigin(combo.buttonRect());
@@ -162,6 +166,15 @@ TEST(TsuiComboBox, ButtonBitmapsOfMacOSAndWinXP)
         EXPECT_EQ(image.pixel(o + QPoint(3, 1)) == qRgb(0, 0, 0xFF), style == TsuiUIStyle::MacOS);
         EXPECT_NE(image.pixel(combo.buttonRect().center()), combo.buttonColor().rgb());
     }
+}
+
+TEST(TsuiComboBox, OtherStylesAndThemeFilesFillTheButton)
+{
+    ComboCase c;
+    c.combo.setUIStyle(TsuiUIStyle::MacOS);
+    c.combo.setUIStyle(TsuiUIStyle::FromThemeFile);
+    EXPECT_TRUE(c.combo.styleOption().buttonBitmap.isNull());
+    EXPECT_TRUE(c.combo.styleOption().drawArrow);
 }
 
 TEST(TsuiComboBox, SimpleStyleKeepsTheNativeLook)

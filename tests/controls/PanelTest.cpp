@@ -87,6 +87,21 @@ TEST(TsuiImagePanel, BlankCaptionDrawsNoTextAndCaptionAlignment)
     EXPECT_GT(CountDifferences(right, plain, QRect(90, 0, 30, 30)), 0);
 }
 
+TEST(TsuiImagePanel, SnapshotKeepsTheUntrimmedCaptionAndThePicturesOwnFlag)
+{
+    TsuiImagePanel panel;
+    panel.setCaption(QStringLiteral(" \t "));
+    EXPECT_TRUE(panel.styleOption().caption.isEmpty());
+    panel.setCaption(QStringLiteral(" Hi "));
+    EXPECT_EQ(panel.styleOption().caption, QStringLiteral(" Hi "));
+    // The picture takes Transparent only when it holds an image.
+    panel.setTransparent(true);
+    EXPECT_FALSE(panel.styleOption().pictureTransparent);
+    panel.setPicture(MarkedPicture());
+    EXPECT_TRUE(panel.styleOption().pictureTransparent);
+    EXPECT_TRUE(panel.styleOption().transparent);
+}
+
 TEST(TsuiImagePanel, TransparentPictureShowsTheParent)
 {
     QWidget parent;
