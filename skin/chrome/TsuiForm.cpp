@@ -376,7 +376,7 @@ void TsuiForm::setMenuBarHeight(int height)
     }
 }
 
-void TsuiForm::sizeChanged()
+void TsuiForm::sizeChanged(bool confine)
 {
     if (m_createdMaximized) {
         // A window created maximised goes back to its designed bounds the
@@ -386,7 +386,7 @@ void TsuiForm::sizeChanged()
             m_createdMaximized = false;
         }
     }
-    if (m_host->isMaximized() && m_initialBorderStyle != bsNone)
+    if (confine && m_host->isMaximized() && m_initialBorderStyle != bsNone)
         chrome::ConfineToWorkArea(m_host);
     UpdatePanelBounds();
     DrawBorder();
@@ -420,8 +420,15 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
         paintBorder();
         break;
     case QEvent::Resize:
+        sizeChanged(true);
+        break;
     case QEvent::WindowStateChange:
-        sizeChanged();
+        // Sent the moment the program asks to maximise, before the window
+        // manager has answered: a geometry request now would cross the
+        // manager's own maximising, and openbox then drops the maximised
+        // state now and then. The size the manager gives arrives as a
+        // resize and is confined then.
+        sizeChanged(false);
         break;
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:

@@ -132,7 +132,8 @@ private:
     QObject* TitleBarSectionsObject() { return &m_titleBar->Sections(); }
 
     void attachToHost();
-    void sizeChanged();
+    // Confines a maximised host to the work area only when `confine`.
+    void sizeChanged(bool confine);
     void paintBorder();
     bool hostMouseEvent(QEvent* event);
     void layoutChildren();
