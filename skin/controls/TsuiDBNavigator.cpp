@@ -19,7 +19,7 @@ const QString DeleteQuestion = QStringLiteral("Delete record?");
 
 } // namespace
 
-TsuiDBNavigator::TsuiDBNavigator(QWidget* parent) : QWidget(parent)
+TsuiDBNavigator::TsuiDBNavigator(QWidget* parent) : QWidget(parent), m_look(this, [this] { applyStyle(); })
 {
     setTabStop(false);
     const QImage strip = runtime::LoadBitmapResource(QStringLiteral("DBNAV_BUTTON"));
@@ -42,25 +42,21 @@ TsuiDBNavigator::TsuiDBNavigator(QWidget* parent) : QWidget(parent)
 
 void TsuiDBNavigator::setUIStyle(TsuiUIStyle style)
 {
-    m_style = style;
-    for (TsuiNavButton* b : m_buttons) {
-        b->setFileTheme(m_fileTheme);
-        b->setUIStyle(style);
-    }
-    update();
+    m_look.setStyle(style);
 }
 
 void TsuiDBNavigator::setFileTheme(TsuiFileTheme* theme)
 {
-    disconnect(m_themeWatch);
-    m_fileTheme = theme;
-    if (theme) {
-        m_themeWatch = connect(theme, &QObject::destroyed, this, [this] {
-            m_fileTheme = nullptr;
-            setUIStyle(TsuiUIStyle::DeepBlue);
-        });
+    m_look.setFileTheme(theme);
+}
+
+void TsuiDBNavigator::applyStyle()
+{
+    for (TsuiNavButton* b : m_buttons) {
+        b->setFileTheme(fileTheme());
+        b->setUIStyle(uiStyle());
     }
-    setUIStyle(m_style);
+    update();
 }
 
 void TsuiDBNavigator::setDataSource(data::SqlDataSet* dataSet)

@@ -3,6 +3,7 @@
 #include "data/SqlDataSet.h"
 #include "skin/controls/ControlEnums.h"
 #include "skin/controls/NavigatorRules.h"
+#include "skin/theme/LookSource.h"
 #include "skin/theme/UIStyle.h"
 
 #include <QPointer>
@@ -50,9 +51,9 @@ public:
 
     explicit TsuiDBNavigator(QWidget* parent = nullptr);
 
-    TsuiUIStyle uiStyle() const { return m_style; }
+    TsuiUIStyle uiStyle() const { return m_look.style(); }
     void setUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* fileTheme() const { return m_fileTheme; }
+    TsuiFileTheme* fileTheme() const { return m_look.fileTheme(); }
     void setFileTheme(TsuiFileTheme* theme);
     data::SqlDataSet* dataSource() const { return m_dataSet; }
     void setDataSource(data::SqlDataSet* dataSet);
@@ -93,13 +94,12 @@ protected:
 
 private:
     void layOut();
+    void applyStyle();
     void applyHints();
     void updateButtons();
     void setFocusedButton(Button b);
 
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
-    QPointer<TsuiFileTheme> m_fileTheme;
-    QMetaObject::Connection m_themeWatch;
+    LookSource m_look;
     QPointer<data::SqlDataSet> m_dataSet;
     QMetaObject::Connection m_dataWatch;
     QMetaObject::Connection m_dataGone;

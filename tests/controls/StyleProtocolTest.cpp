@@ -4,6 +4,7 @@
 #include "skin/controls/TsuiButton.h"
 #include "skin/controls/TsuiCheckBox.h"
 #include "skin/controls/TsuiComboBox.h"
+#include "skin/controls/TsuiDBNavigator.h"
 #include "skin/controls/TsuiEdit.h"
 #include "skin/controls/TsuiProgressBar.h"
 #include "skin/theme/FormHelpers.h"
@@ -25,6 +26,7 @@ const std::pair<const char*, std::function<QWidget*(QWidget*)>> StyledControls[]
     {"TsuiEdit", [](QWidget* p) -> QWidget* { return new TsuiEdit(p); }},
     {"TsuiComboBox", [](QWidget* p) -> QWidget* { return new TsuiComboBox(p); }},
     {"TsuiProgressBar", [](QWidget* p) -> QWidget* { return new TsuiProgressBar(p); }},
+    {"TsuiDBNavigator", [](QWidget* p) -> QWidget* { return new TsuiDBNavigator(p); }},
 };
 
 TsuiUIStyle StyleOf(const QWidget* control)
@@ -59,6 +61,19 @@ TEST(StyleProtocol, RemovedFileThemeFallsBackToDeepBlue)
         delete theme;
         EXPECT_EQ(control->property("FileTheme").value<TsuiFileTheme*>(), nullptr);
         EXPECT_EQ(StyleOf(control.get()), TsuiUIStyle::DeepBlue);
+    }
+}
+
+TEST(StyleProtocol, AThemeOwnedByTheControlDiesWithItQuietly)
+{
+    // The theme, a child of the control, is destroyed after the control's
+    // own members: its removal must not fall back to DeepBlue on a control
+    // that is half gone (the sanitizer reports it).
+    for (const auto& [name, make] : StyledControls) {
+        SCOPED_TRACE(name);
+        QWidget* control = make(nullptr);
+        control->setProperty("FileTheme", QVariant::fromValue(new TsuiFileTheme(control)));
+        delete control;
     }
 }
 
