@@ -104,13 +104,7 @@ void DocumentJob::converterEnded()
     m_converter.clear();
     if (m_state != State::Converting || !child)
         return;
-    // The child goes away soon after its end; what it says is read now.
-    ConverterEnd end;
-    end.started = child->error() != QProcess::FailedToStart;
-    end.timedOut = child->timedOut();
-    end.crashed = child->exitStatus() == QProcess::CrashExit;
-    end.exitCode = child->exitCode();
-    end.errorOutput = child->errorOutput();
+    const ConverterEnd end = EndOf(*child);
     const QString output = stagedFile(m_setup.mode == PlainText ? QStringLiteral(".txt") : QStringLiteral(".html"));
     if (!child->succeeded() || QFileInfo(output).size() <= 0) {
         const QString reason = FailureReason(end);

@@ -1,5 +1,7 @@
 #include "convert/FailureReason.h"
 
+#include "runtime/ChildProcess.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -30,6 +32,17 @@ QString complaint(const QString& errorOutput)
 }
 
 } // namespace
+
+ConverterEnd EndOf(const runtime::ChildProcess& child)
+{
+    ConverterEnd end;
+    end.started = child.error() != QProcess::FailedToStart;
+    end.timedOut = child.timedOut();
+    end.crashed = child.exitStatus() == QProcess::CrashExit;
+    end.exitCode = child.exitCode();
+    end.errorOutput = child.errorOutput();
+    return end;
+}
 
 QString FailureReason(const ConverterEnd& end)
 {

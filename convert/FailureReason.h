@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace runtime {
+class ChildProcess;
+}
+
 namespace convert {
 
 // How a converter's run ended, as far as saying why it failed needs.
@@ -13,6 +17,10 @@ struct ConverterEnd {
     // The end of what it wrote on its standard error.
     QString errorOutput;
 };
+
+// What an ended child says about its end; read at once, as the child goes
+// away soon after.
+ConverterEnd EndOf(const runtime::ChildProcess& child);
 
 // Why a document failed, in a few words the user can act on: a converter
 // stopped at its time limit "timed out"; otherwise its last complaint lines

@@ -124,12 +124,7 @@ void LibreOfficeRtf::groupEnded()
     m_child.clear();
     if (!child || m_groups.isEmpty())
         return;
-    ConverterEnd end;
-    end.started = child->error() != QProcess::FailedToStart;
-    end.timedOut = child->timedOut();
-    end.crashed = child->exitStatus() == QProcess::CrashExit;
-    end.exitCode = child->exitCode();
-    end.errorOutput = child->errorOutput();
+    const ConverterEnd end = EndOf(*child);
     if (end.started && !end.timedOut && !end.crashed && end.exitCode == RestartRequested && m_restarts < MaxRestarts) {
         ++m_restarts;
         startNextGroup();

@@ -1,7 +1,6 @@
 #include "runtime/ChildProcess.h"
 
 #include <QCoreApplication>
-#include <QList>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -11,12 +10,6 @@
 namespace runtime {
 
 namespace {
-QList<ChildProcess*>& live()
-{
-    static QList<ChildProcess*> children;
-    return children;
-}
-
 // Enough for the last lines of a converter's complaint; a child that
 // prints without end must not grow the program's memory.
 constexpr qsizetype ErrorTailBytes = 4096;
@@ -60,7 +53,6 @@ ChildProcess::ChildProcess(const Options& options) : QProcess(QCoreApplication::
 
 ChildProcess::~ChildProcess()
 {
-    live().removeOne(this);
     // QProcess's own destructor reaps the child and reports its end; by
     // then this part of the object is gone, so nobody may hear of it.
     disconnect();
@@ -72,7 +64,6 @@ QPointer<ChildProcess> ChildProcess::launch(const QString& program, const QStrin
                                             const Options& options)
 {
     auto* child = new ChildProcess(options);
-    live().append(child);
     child->start(program, arguments);
     if (options.timeLimitMs > 0 && !child->m_ended)
         child->m_timeLimit.start(options.timeLimitMs);
@@ -106,7 +97,6 @@ void ChildProcess::markEnded()
     keepErrorOutput();
     m_ended = true;
     m_timeLimit.stop();
-    live().removeOne(this);
     emit ended();
     deleteLater();
 }
@@ -119,18 +109,6 @@ void ChildProcess::stopGroup()
         return;
     ::kill(-pid_t(processId()), SIGKILL);
     ::kill(pid_t(processId()), SIGKILL);
-}
-
-void ChildProcess::stopAll()
-{
-    const QList<ChildProcess*> children = live();
-    for (ChildProcess* child : children)
-        child->stopGroup();
-}
-
-int ChildProcess::runningCount()
-{
-    return int(live().size());
 }
 
 } // namespace runtime

@@ -49,10 +49,6 @@ public:
     // Kills the child's whole process group.
     void stopGroup();
 
-    // Stops every child still running.
-    static void stopAll();
-    static int runningCount();
-
 signals:
     void ended();
 

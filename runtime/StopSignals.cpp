@@ -29,7 +29,6 @@ StopSignals::StopSignals(QObject* parent) : QObject(parent)
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         unsigned char byte = 0;
         if (::read(signalPipe[0], &byte, 1) == 1) {
-            m_received = byte;
             emit received(byte);
         }
     });

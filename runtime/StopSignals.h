@@ -17,15 +17,11 @@ public:
     explicit StopSignals(QObject* parent = nullptr);
     ~StopSignals() override;
 
-    // True once any of the signals arrived.
-    bool wasReceived() const { return m_received != 0; }
-
 signals:
     void received(int signalNumber);
 
 private:
     QSocketNotifier* m_notifier = nullptr;
-    int m_received = 0;
 };
 
 } // namespace runtime
