@@ -7,6 +7,7 @@
 #include "skin/theme/TsuiFileTheme.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMetaEnum>
 #include <QTemporaryDir>
 
@@ -83,6 +84,9 @@ int main(int argc, char** argv)
     };
     if (!parser.isSet(outputOption))
         return fail(QStringLiteral("an output file is needed (-o FILE.png)"));
+    // Listing a folder's files moves the working directory (as the list
+    // box does in the window), so a relative output is fixed first.
+    const QString output = QFileInfo(parser.value(outputOption)).absoluteFilePath();
     if (parser.isSet(styleOption) && parser.isSet(themeOption))
         return fail(QStringLiteral("give either --style or --theme, not both"));
 
@@ -106,8 +110,8 @@ int main(int argc, char** argv)
     }
 
     const QImage sheet = renderSheet(style, parser.isSet(themeOption) ? &theme : nullptr);
-    if (!sheet.save(parser.value(outputOption), "PNG"))
-        return fail(QStringLiteral("cannot write %1").arg(parser.value(outputOption)));
+    if (!sheet.save(output, "PNG"))
+        return fail(QStringLiteral("cannot write %1").arg(output));
     if (!parser.isSet(againstExport))
         return 0;
     if (parser.isSet(themeOption))
@@ -126,7 +130,7 @@ int main(int argc, char** argv)
     const qint64 count = differences(sheet, fromFile);
     if (count == 0)
         return 0;
-    fromFile.save(parser.value(outputOption) + QStringLiteral(".exported.png"), "PNG");
+    fromFile.save(output + QStringLiteral(".exported.png"), "PNG");
     std::fprintf(stderr, "quarlex-gallery: %lld pixels differ between the built-in style and its exported theme file\n",
                  static_cast<long long>(count));
     return 1;
