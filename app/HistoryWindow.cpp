@@ -87,6 +87,7 @@ HistoryWindow::HistoryWindow(const QString& historyFile, MainWindow mainWindow, 
     m_table->setFocus();
     connect(m_dataSet.get(), &data::SqlDataSet::changed, this, &HistoryWindow::showCurrentRow);
     resize(760, 420);
+    m_historyFile = historyFile;
     open(historyFile);
     updateActions();
 }
@@ -286,6 +287,23 @@ void HistoryWindow::deleteRecord()
     }
 }
 
+void HistoryWindow::reload()
+{
+    if (!m_dataSet->isActive()) {
+        if (!m_model) {
+            open(m_historyFile);
+            updateActions();
+        }
+        return;
+    }
+    grantBudget();
+    try {
+        m_dataSet->refresh();
+    } catch (const std::exception& error) {
+        m_status->setText(QString::fromLocal8Bit(error.what()));
+    }
+}
+
 void HistoryWindow::clearHistory()
 {
     if (!m_dataSet->isActive())
@@ -296,11 +314,8 @@ void HistoryWindow::clearHistory()
         return;
     grantBudget();
     QSqlQuery query(m_database->database());
-    if (!query.exec(QStringLiteral("DELETE FROM conversions")))
+    const bool cleared = query.exec(QStringLiteral("DELETE FROM conversions"));
+    reload();
+    if (!cleared)
         m_status->setText(QStringLiteral("Cannot clear the history: %1").arg(query.lastError().text()));
-    try {
-        m_dataSet->refresh();
-    } catch (const std::exception& error) {
-        m_status->setText(QString::fromLocal8Bit(error.what()));
-    }
 }

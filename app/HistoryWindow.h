@@ -60,6 +60,9 @@ public:
     void convertAgain();
     void deleteRecord();
     void clearHistory();
+    // Reads the file again, keeping the current entry where it still is; a
+    // file that had no conversions yet is opened now.
+    void reload();
 
 private:
     void createActions();
@@ -74,6 +77,7 @@ private:
     void openWithDesktop(const QString& path);
 
     MainWindow m_mainWindow;
+    QString m_historyFile;
     TsuiForm* m_frame = nullptr;
     TsuiMainMenu* m_menu = nullptr;
     TsuiToolBar* m_toolBar = nullptr;

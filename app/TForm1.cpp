@@ -45,6 +45,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), m_driver(*this), m_history(hi
 {
     m_driver.setRecorder(&m_history);
     connect(&m_history, &history::HistoryStore::problemFound, this, &TForm1::setStatus);
+    connect(&m_history, &history::HistoryStore::entriesWritten, this, [this] {
+        if (m_historyWindow)
+            m_historyWindow->reload();
+    });
     forms::LoadFormFile(this, QString::fromLatin1(kFormResource));
     findComponents();
     nameControls();
@@ -73,8 +77,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), m_driver(*this), m_history(hi
 HistoryWindow* TForm1::showHistory()
 {
     if (!m_historyWindow) {
+        // The file this window records into, whatever the environment says now.
         m_historyWindow = new HistoryWindow(
-            history::HistoryFile(), [this] { return this; }, this);
+            m_history.path(), [this] { return this; }, this);
         m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_historyWindow->setUIStyle(suiForm1->UIStyle());
     }

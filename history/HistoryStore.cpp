@@ -169,6 +169,7 @@ void HistoryStore::write(std::chrono::milliseconds busyWait)
         insert.finish();
         if (ok && query.exec(QStringLiteral("COMMIT"))) {
             m_pending.clear();
+            emit entriesWritten();
             return;
         }
         const QSqlError error = insert.lastError().isValid() ? insert.lastError() : query.lastError();

@@ -43,6 +43,8 @@ public:
 
 signals:
     void problemFound(const QString& message);
+    // Rows reached the file; a History window open on it shows them.
+    void entriesWritten();
 
 private:
     enum class State { Ready, Busy, Off };

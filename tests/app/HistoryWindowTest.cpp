@@ -1,5 +1,6 @@
 #include "app/HistoryWindow.h"
 #include "WindowFixture.h"
+#include "convert/RipMode.h"
 #include "data/SqlDataSet.h"
 #include "history/HistoryReader.h"
 #include "history/HistoryStore.h"
@@ -172,6 +173,26 @@ TEST_F(WindowTest, HistoryWindowOpensFromTheWindowMenuAndSaysWhyItIsEmpty)
     EXPECT_FALSE(QFileInfo::exists(missing));
     EXPECT_TRUE(HistoryWindow(corrupt, {}).statusText().startsWith(QStringLiteral("Cannot read")));
     EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
+TEST_F(WindowTest, AnOpenHistoryWindowShowsEachConversionAsItIsRecorded)
+{
+    QTemporaryDir dir;
+    qputenv("QUARLEX_HISTORY", dir.filePath(QStringLiteral("history.sqlite")).toLocal8Bit());
+    RecordingForm recording;
+    qputenv("QUARLEX_HISTORY", "");
+    // Opened before anything was recorded: the file does not exist yet.
+    HistoryWindow* window = recording.showHistory();
+    EXPECT_TRUE(window->statusText().startsWith(QStringLiteral("No conversions")));
+
+    recording.AHMFolderLookup2->setText(destination);
+    recording.suiComboBox1->setText(convert::RipModeText(5));
+    for (const char* name : {"a.pdf", "b.pdf"}) {
+        recording.AHMFileLookup1->setText(fakes.path(QString::fromLatin1(name)));
+        QTest::mouseClick(recording.suiButton1, Qt::LeftButton);
+    }
+    ASSERT_EQ(window->table()->model()->rowCount(), 2);
+    EXPECT_EQ(window->table()->model()->index(0, 2).data().toString(), fakes.path(QStringLiteral("b.pdf")));
 }
 
 #include "HistoryWindowTest.moc"
