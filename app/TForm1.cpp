@@ -143,6 +143,9 @@ void TForm1::nameControls()
     suiEdit4->setAccessibleName(QStringLiteral("Zoom ratio"));
     suiEdit5->setAccessibleName(labelText("Label8", suiEdit5));
     suiEdit6->setAccessibleName(labelText("Label9", suiEdit6));
+    // No label stands beside the bars; their value alone would not say which is which.
+    PB1->setAccessibleName(QStringLiteral("Document progress"));
+    PB2->setAccessibleName(QStringLiteral("Batch progress"));
 }
 
 void TForm1::acceptDropsOnTheWindowOnly()

@@ -19,6 +19,7 @@
 #include "skin/controls/TsuiCheckBox.h"
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiEdit.h"
+#include "skin/controls/TsuiProgressBar.h"
 #include "skin/theme/FormHelpers.h"
 #include "widgets/TLabel.h"
 
@@ -283,6 +284,7 @@ TEST_F(DesktopWindowTest, EveryInteractiveControlHasAnAccessibleName)
     const QList<QPair<QWidget*, QString>> named = {
         {form.AHMFileLookup1, "PDF File"}, {form.AHMFolderLookup1, "PDF Files"}, {form.AHMFolderLookup2, "Save To"},
         {form.suiEdit5, "Owner password"}, {form.suiEdit6, "User password"},     {form.suiEdit4, "Zoom ratio"},
+        {form.PB1, "Document progress"},   {form.PB2, "Batch progress"},
     };
     for (const auto& [widget, name] : named)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
