@@ -1,22 +1,66 @@
 #include "runtime/BitmapResource.h"
 
+#include "runtime/Bitmap.h"
 #include "runtime/RuntimeError.h"
+
+#include <QHash>
+#include <QImageReader>
+#include <QMutex>
 
 namespace runtime {
 
 namespace {
+
 QString pathOf(const QString& name)
 {
     return QStringLiteral(":/bitmaps/%1.bmp").arg(name);
 }
+
+// Compiled-in bitmaps never change while the program runs, and the skinned
+// parts ask for the same strips again and again (every style change, every
+// part of a style): each is decoded once. QImage shares the pixels, so a
+// caller that paints into its copy detaches and the cached one stays as
+// decoded.
+struct Decoded {
+    QImage image;
+    QImage bitmap; // the same in the bitmap format, made when first asked
+};
+
+QMutex s_lock;
+QHash<QString, Decoded>& cache()
+{
+    static QHash<QString, Decoded> decoded;
+    return decoded;
+}
+
+Decoded& decodedOf(const QString& name)
+{
+    auto found = cache().find(name);
+    if (found != cache().end())
+        return *found;
+    // Named as BMP, so no image format plugin is asked to recognise it.
+    QImageReader reader(pathOf(name), "bmp");
+    QImage image = reader.read();
+    if (image.isNull())
+        throw ResourceNotFound(name);
+    return *cache().insert(name, {image, QImage()});
+}
+
 } // namespace
 
 QImage LoadBitmapResource(const QString& name)
 {
-    QImage image(pathOf(name));
-    if (image.isNull())
-        throw ResourceNotFound(name);
-    return image;
+    const QMutexLocker locker(&s_lock);
+    return decodedOf(name).image;
+}
+
+QImage LoadBitmapResourceAsBitmap(const QString& name)
+{
+    const QMutexLocker locker(&s_lock);
+    Decoded& decoded = decodedOf(name);
+    if (decoded.bitmap.isNull())
+        decoded.bitmap = ToBitmap(decoded.image);
+    return decoded.bitmap;
 }
 
 } // namespace runtime

@@ -10,4 +10,7 @@ namespace runtime {
 // ResourceNotFound, as a missing resource always has.
 QImage LoadBitmapResource(const QString& name);
 
+// The same bitmap in the bitmap format (runtime::BitmapFormat).
+QImage LoadBitmapResourceAsBitmap(const QString& name);
+
 } // namespace runtime

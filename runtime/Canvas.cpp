@@ -140,11 +140,23 @@ QImage StretchNearest(const QImage& source, const QRect& sourceRect, int width, 
     QImage out(std::max(width, 0), std::max(height, 0), BitmapFormat);
     const int sx = sourceRect.x(), sy = sourceRect.y();
     const int sw = sourceRect.width(), sh = sourceRect.height();
+    // Every skin part is copied through here on every paint: in the two
+    // formats whose stored words are what pixel() answers, rows are read
+    // directly instead of pixel by pixel.
+    const bool direct = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32;
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         const int srcY = sy + int(qint64(y) * sh / out.height());
-        for (int x = 0; x < out.width(); ++x)
-            line[x] = pixelOrBlack(source, sx + int(qint64(x) * sw / out.width()), srcY) | 0xFF000000u;
+        if (!direct || srcY < 0 || srcY >= source.height()) {
+            for (int x = 0; x < out.width(); ++x)
+                line[x] = pixelOrBlack(source, sx + int(qint64(x) * sw / out.width()), srcY) | 0xFF000000u;
+            continue;
+        }
+        const auto* row = reinterpret_cast<const QRgb*>(source.constScanLine(srcY));
+        for (int x = 0; x < out.width(); ++x) {
+            const int srcX = sx + int(qint64(x) * sw / out.width());
+            line[x] = (srcX < 0 || srcX >= source.width() ? 0u : row[srcX]) | 0xFF000000u;
+        }
     }
     return out;
 }

@@ -121,7 +121,7 @@ void TsuiCustomComboBox::loadButtonBitmap()
     const QString name =
         style == TsuiUIStyle::MacOS ? QStringLiteral("MACOS_COMBOBOX_BUTTON") : QStringLiteral("WINXP_COMBOBOX_BUTTON");
     try {
-        m_buttonBitmap = runtime::ToBitmap(runtime::LoadBitmapResource(name));
+        m_buttonBitmap = runtime::LoadBitmapResourceAsBitmap(name);
     } catch (const std::exception&) {
         // The button is then filled with ButtonColor like the other styles.
     }

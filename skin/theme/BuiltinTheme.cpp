@@ -75,7 +75,7 @@ void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bit
 {
     const QString name = GetBuiltinThemeImageName(style, element);
     if (!name.isEmpty())
-        bitmap = runtime::ToBitmap(runtime::LoadBitmapResource(name));
+        bitmap = runtime::LoadBitmapResourceAsBitmap(name);
 }
 
 void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap, int frameCount, int frameIndex)

@@ -2,6 +2,7 @@
 // depth. The table is kept here on its own, so the generator has to meet it
 // rather than define it.
 
+#include "runtime/Bitmap.h"
 #include "runtime/BitmapResource.h"
 #include "runtime/RuntimeError.h"
 
@@ -120,9 +121,29 @@ TEST_P(BitmapTable, IsCompiledInAtItsSizeAndDepth)
 INSTANTIATE_TEST_SUITE_P(Resources, BitmapTable, testing::ValuesIn(Table),
                          [](const testing::TestParamInfo<Expected>& info) { return std::string(info.param.name); });
 
-TEST(BitmapResources, AnUnknownNameIsNotFound)
+TEST(BitmapResources, AnUnknownNameIsNotFoundEveryTimeItIsAskedFor)
 {
-    EXPECT_THROW(runtime::LoadBitmapResource(QStringLiteral("MACOS_SIDECHANNEL_BAR")), runtime::ResourceNotFound);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_THROW(runtime::LoadBitmapResource(QStringLiteral("MACOS_SIDECHANNEL_BAR")), runtime::ResourceNotFound);
+        EXPECT_THROW(runtime::LoadBitmapResourceAsBitmap(QStringLiteral("MACOS_SIDECHANNEL_BAR")),
+                     runtime::ResourceNotFound);
+    }
+}
+
+TEST(BitmapResources, DecodedOnceYetUntouchedByWhatCallersPaintIntoTheirCopies)
+{
+    const QString name = QStringLiteral("BLUEGLASS_BUTTON");
+    const QImage decoded(QStringLiteral(":/bitmaps/BLUEGLASS_BUTTON.bmp"));
+    QImage first = runtime::LoadBitmapResource(name);
+    QImage bitmap = runtime::LoadBitmapResourceAsBitmap(name);
+    EXPECT_EQ(first, decoded);
+    EXPECT_EQ(bitmap.format(), runtime::BitmapFormat);
+    EXPECT_EQ(bitmap, runtime::ToBitmap(decoded));
+
+    first.fill(Qt::red);
+    bitmap.fill(Qt::red);
+    EXPECT_EQ(runtime::LoadBitmapResource(name), decoded);
+    EXPECT_EQ(runtime::LoadBitmapResourceAsBitmap(name), runtime::ToBitmap(decoded));
 }
 
 } // namespace

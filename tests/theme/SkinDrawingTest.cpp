@@ -176,11 +176,26 @@ TEST(Canvas, FillsAndCopiesLeaveOutRightAndBottomFramesStayInside)
     EXPECT_EQ(target.pixel(9, 8), qRgb(0, 0, 255));
 }
 
-TEST(Canvas, StretchedCopiesAreNearestNeighbour)
+TEST(Canvas, StretchedCopiesAreNearestNeighbourOpaqueAndBlackOutsideTheSource)
 {
     const QImage stretched = runtime::StretchNearest(CoordinateImage(4, 1), Rect(0, 0, 4, 1), 8, 2);
     for (int x = 0; x < 8; ++x)
         EXPECT_EQ(sourceOf(stretched, x, 1), QPoint(x / 2, 0));
+
+    // A source rectangle reaching past the picture on every side, from the
+    // 32-bit formats read row by row and from any other format alike.
+    const QImage coordinates = CoordinateImage(3, 2);
+    QImage seeThrough = coordinates.convertToFormat(QImage::Format_ARGB32);
+    seeThrough.setPixel(1, 1, qRgba(10, 20, 30, 0));
+    for (const QImage& source : {coordinates, seeThrough, coordinates.convertToFormat(QImage::Format_RGB888)}) {
+        const QImage out = runtime::StretchNearest(source, Rect(-1, -1, 4, 3), 5, 4);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(4, 0), QPoint(0, 3), QPoint(4, 3)})
+            EXPECT_EQ(out.pixel(corner), 0xFF000000u) << source.format();
+        EXPECT_EQ(sourceOf(out, 1, 2), QPoint(0, 1)) << source.format();
+        EXPECT_EQ(sourceOf(out, 3, 1), QPoint(2, 0)) << source.format();
+    }
+    EXPECT_EQ(runtime::StretchNearest(seeThrough, Rect(1, 1, 2, 2), 1, 1).pixel(0, 0), qRgb(10, 20, 30))
+        << "alpha is dropped, the colour kept";
 }
 
 TEST(MenuDrawing, SeparatorAndLinesLeaveOutTheirEndPoint)
