@@ -1,5 +1,7 @@
 #include "widgets/TLabel.h"
 
+#include "forms/FormLoader.h"
+
 #include <QMouseEvent>
 
 namespace widgets {
@@ -52,8 +54,13 @@ void TLabel::setTextAlignment(Alignment alignment)
 
 void TLabel::fitToText()
 {
-    if (m_autoSize && !wordWrap())
+    if (m_autoSize && !wordWrap() && !forms::IsLoading(this))
         resize(sizeHint());
+}
+
+void TLabel::Loaded()
+{
+    fitToText();
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -32,6 +32,10 @@ public:
     void setAutoSize(bool autoSize);
     Alignment textAlignment() const { return m_alignment; }
     void setTextAlignment(Alignment alignment);
+    // Fits an auto-sized label to its text once its form has finished
+    // loading: while the stored properties arrive one by one, each caption
+    // and font change would lay the text out again for nothing.
+    Q_INVOKABLE void Loaded();
 
 signals:
     void clicked();

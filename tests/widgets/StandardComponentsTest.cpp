@@ -1,3 +1,6 @@
+#include "widgets/StandardComponents.h"
+#include "forms/FormDescription.h"
+#include "forms/FormLoader.h"
 #include "widgets/TBevel.h"
 #include "widgets/TImage.h"
 #include "widgets/TLabel.h"
@@ -19,6 +22,36 @@ TEST(StandardComponents, LabelShowsCrLfCaptionsAsLinesAndClicksOnlyInside)
     EXPECT_EQ(clicks.count(), 1);
     QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(2, 2));
     EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(StandardComponents, LabelsOfALoadedFormFitTheirFinalTextAndFont)
+{
+    // The fit waits until the form has loaded; it must still be made, for
+    // the caption and font that came last, and never for a fixed-size label.
+    widgets::RegisterStandardComponents();
+    QWidget form;
+    forms::LoadForm(&form, forms::ParseFormDescription(QStringLiteral(R"(
+object Form: QWidget
+  object Fitted: TLabel
+    Caption = 'x'
+    Font.Height = -11
+    Caption = 'Choose a PDF'#13#10'file or a handful'
+    Font.Height = -20
+  end
+  object Fixed: TLabel
+    Width = 30
+    Height = 12
+    AutoSize = False
+    Caption = 'Choose a PDF file or a handful'
+  end
+end
+)")));
+    auto* fitted = form.findChild<widgets::TLabel*>(QStringLiteral("Fitted"));
+    auto* fixed = form.findChild<widgets::TLabel*>(QStringLiteral("Fixed"));
+    ASSERT_TRUE(fitted && fixed);
+    EXPECT_EQ(fitted->size(), fitted->sizeHint());
+    EXPECT_GT(fitted->height(), 2 * 20);
+    EXPECT_EQ(fixed->size(), QSize(30, 12));
 }
 
 TEST(StandardComponents, TransparentImageLeavesOutTheBottomLeftColour)
