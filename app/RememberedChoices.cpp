@@ -23,11 +23,18 @@ std::optional<QString> readText(const QSettings& settings, const char* key)
 
 std::optional<bool> readFlag(const QSettings& settings, const char* key)
 {
-    // Qt reads a stored true or false back as a flag; any other text is
-    // no flag at all rather than false.
+    // A flag written in this run reads back as a flag, one read from the
+    // file as the text "true" or "false"; any other text is no flag at all
+    // rather than false.
     const QVariant value = settings.value(QLatin1String(key));
     if (value.typeId() == QMetaType::Bool)
         return value.toBool();
+    if (value.typeId() == QMetaType::QString) {
+        if (value.toString() == QLatin1String("true"))
+            return true;
+        if (value.toString() == QLatin1String("false"))
+            return false;
+    }
     return std::nullopt;
 }
 

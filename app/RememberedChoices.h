@@ -26,6 +26,8 @@ struct RememberedChoices {
     std::optional<QString> style;
     std::optional<QString> themeFile;
 
+    bool operator==(const RememberedChoices&) const = default;
+
     static RememberedChoices load(const QSettings& settings);
     void save(QSettings& settings) const;
 };

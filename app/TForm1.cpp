@@ -203,7 +203,11 @@ void TForm1::saveChoices() const
     choices.style = m_look->choice();
     if (!m_look->themeFile().isEmpty())
         choices.themeFile = m_look->themeFile();
-    choices.save(*app::OpenSettings());
+    // Unchanged choices are not written again: every close would otherwise
+    // rewrite and flush the file to disk.
+    const std::unique_ptr<QSettings> settings = app::OpenSettings();
+    if (app::RememberedChoices::load(*settings) != choices)
+        choices.save(*settings);
 }
 
 void TForm1::openSource(const app::SourceChoice& source)

@@ -24,13 +24,15 @@ ConversionDriver::ConversionDriver(ConversionFrontEnd& frontEnd, QObject* parent
     : QObject(parent)
     , m_frontEnd(frontEnd)
 {
-    // Word-processor profiles of a QUARLEX that was killed outright.
-    static const bool swept = (PrivateFolder::removeLeftovers(QDir::tempPath(), ProfileFolderPrefix), true);
-    Q_UNUSED(swept);
 }
 
 ConversionDriver::Outcome ConversionDriver::start(const ConversionRequest& request)
 {
+    // Word-processor profiles of a QUARLEX that was killed outright, swept
+    // once, when the first run starts: reading the whole temporary folder
+    // has no place in the window's start-up.
+    static const bool swept = (PrivateFolder::removeLeftovers(QDir::tempPath(), ProfileFolderPrefix), true);
+    Q_UNUSED(swept);
     m_outcome = Outcome::Rejected;
     const int mode = RipModeFromText(request.ripModeText);
     if (mode == NoRipMode) {

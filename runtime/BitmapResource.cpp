@@ -38,8 +38,10 @@ Decoded& decodedOf(const QString& name)
     auto found = cache().find(name);
     if (found != cache().end())
         return *found;
-    // Named as BMP, so no image format plugin is asked to recognise it.
+    // Read as BMP by Qt's own reader: with detection on, every image format
+    // plugin would be loaded (and its libraries with it) only to decline.
     QImageReader reader(pathOf(name), "bmp");
+    reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
     if (image.isNull())
         throw ResourceNotFound(name);

@@ -160,6 +160,40 @@ TEST_F(DesktopWindowTest, ChoicesAreRememberedButNeverThePasswords)
     EXPECT_FALSE(stored.readAll().contains("secret"));
     stored.close();
 
+    // Closing with nothing changed leaves the file alone; a change is written.
+    const auto storedText = [&stored] {
+        stored.open(QIODevice::ReadOnly);
+        const QByteArray text = stored.readAll();
+        stored.close();
+        return text;
+    };
+    ASSERT_TRUE(stored.open(QIODevice::Append));
+    stored.write("; kept\n");
+    stored.close();
+    {
+        TForm1 same;
+        ASSERT_TRUE(same.close());
+    }
+    EXPECT_TRUE(storedText().contains("; kept"));
+    {
+        TForm1 changed;
+        changed.suiEdit4->setText(QStringLiteral("175%"));
+        ASSERT_TRUE(changed.close());
+    }
+    EXPECT_FALSE(storedText().contains("; kept"));
+    EXPECT_TRUE(storedText().contains("175%"));
+
+    // Flags as a later run reads them from the file: text, not flags.
+    ASSERT_TRUE(stored.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    stored.write("[General]\nzoomEnabled=true\nauthorizationRequired=true\nzoom=125%\n");
+    stored.close();
+    {
+        TForm1 later;
+        EXPECT_TRUE(later.suiCheckBox2->checked());
+        EXPECT_TRUE(later.suiCheckBox4->checked());
+        EXPECT_EQ(later.suiEdit4->text(), QStringLiteral("125%"));
+    }
+
     // A damaged file means the designed defaults, and no box.
     for (const QByteArray& damage :
          {QByteArray("[General\nripMode=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1\nzoomEnabled=maybe\n"),
