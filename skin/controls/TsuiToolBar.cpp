@@ -102,14 +102,17 @@ ToolButtonState TsuiToolBar::ButtonState(const QToolButton* button) const
 {
     ToolButtonState state;
     state.size = button->size();
-    state.caption = button->text();
-    state.showCaption = ShowCaptions();
     const auto* item = qobject_cast<const TToolButton*>(button->defaultAction());
     state.dropDown = button->popupMode() == QToolButton::MenuButtonPopup || (item && item->IsDropDown());
     // Moved to from the keyboard, a button looks as under the pointer.
     state.hot = button->underMouse() || button->hasFocus();
     state.pressed = button->isDown();
     state.checked = button->isChecked();
+    // Most buttons rest and are left to Qt: nothing more to gather.
+    if (!SkinDrawsToolButton(state))
+        return state;
+    state.caption = button->text();
+    state.showCaption = ShowCaptions();
     const QIcon icon = button->icon();
     if (!icon.isNull() && toolButtonStyle() != Qt::ToolButtonTextOnly) {
         state.imageSize = iconSize();

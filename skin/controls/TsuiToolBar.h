@@ -51,7 +51,8 @@ public:
     bool ShowCaptions() const { return toolButtonStyle() != Qt::ToolButtonIconOnly; }
     void setShowCaptions(bool show);
 
-    // The state a button is painted from now.
+    // The state a button is painted from now; caption and image only when
+    // the skin draws it.
     ToolButtonState ButtonState(const QToolButton* button) const;
 
 protected:
