@@ -1,10 +1,11 @@
 #include "runtime/BitmapResource.h"
 
 #include "runtime/Bitmap.h"
+#include "runtime/BmpDecode.h"
 #include "runtime/RuntimeError.h"
 
+#include <QFile>
 #include <QHash>
-#include <QImageReader>
 #include <QMutex>
 
 namespace runtime {
@@ -38,11 +39,16 @@ Decoded& decodedOf(const QString& name)
     auto found = cache().find(name);
     if (found != cache().end())
         return *found;
-    // Read as BMP by Qt's own reader: with detection on, every image format
-    // plugin would be loaded (and its libraries with it) only to decline.
-    QImageReader reader(pathOf(name), "bmp");
-    reader.setAutoDetectImageFormat(false);
-    QImage image = reader.read();
+    QFile file(pathOf(name));
+    if (!file.open(QIODevice::ReadOnly))
+        throw ResourceNotFound(name);
+    const QByteArray bytes = file.readAll();
+    // The program's own bitmaps are plain BMP files, decoded here; Qt's
+    // reader, which would first load every image format plugin, only
+    // for any other kind.
+    QImage image = DecodeUncompressedBmp(bytes);
+    if (image.isNull())
+        image = QImage::fromData(bytes, "BMP");
     if (image.isNull())
         throw ResourceNotFound(name);
     return *cache().insert(name, {image, QImage()});
