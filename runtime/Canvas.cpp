@@ -3,6 +3,7 @@
 #include <QPaintDevice>
 
 #include <cstdlib>
+#include <vector>
 
 namespace runtime {
 
@@ -137,25 +138,32 @@ void Canvas::drawDisabled(int x, int y, const QImage& bitmap, bool transparent)
 
 QImage StretchNearest(const QImage& source, const QRect& sourceRect, int width, int height)
 {
-    QImage out(std::max(width, 0), std::max(height, 0), BitmapFormat);
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    QImage out(width, height, BitmapFormat);
     const int sx = sourceRect.x(), sy = sourceRect.y();
     const int sw = sourceRect.width(), sh = sourceRect.height();
-    // Every skin part is copied through here on every paint: in the two
+    const int sourceWidth = source.width(), sourceHeight = source.height();
+    // Every skin part is copied through here on every paint: the source
+    // column of each output column is worked out once, and in the two
     // formats whose stored words are what pixel() answers, rows are read
     // directly instead of pixel by pixel.
+    std::vector<int> columns(std::size_t(width), 0);
+    for (int x = 0; x < width; ++x)
+        columns[std::size_t(x)] = sx + int(qint64(x) * sw / width);
     const bool direct = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32;
-    for (int y = 0; y < out.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        const int srcY = sy + int(qint64(y) * sh / out.height());
-        if (!direct || srcY < 0 || srcY >= source.height()) {
-            for (int x = 0; x < out.width(); ++x)
-                line[x] = pixelOrBlack(source, sx + int(qint64(x) * sw / out.width()), srcY) | 0xFF000000u;
+        const int srcY = sy + int(qint64(y) * sh / height);
+        if (!direct || srcY < 0 || srcY >= sourceHeight) {
+            for (int x = 0; x < width; ++x)
+                line[x] = pixelOrBlack(source, columns[std::size_t(x)], srcY) | 0xFF000000u;
             continue;
         }
         const auto* row = reinterpret_cast<const QRgb*>(source.constScanLine(srcY));
-        for (int x = 0; x < out.width(); ++x) {
-            const int srcX = sx + int(qint64(x) * sw / out.width());
-            line[x] = (srcX < 0 || srcX >= source.width() ? 0u : row[srcX]) | 0xFF000000u;
+        for (int x = 0; x < width; ++x) {
+            const int srcX = columns[std::size_t(x)];
+            line[x] = (srcX < 0 || srcX >= sourceWidth ? 0u : row[srcX]) | 0xFF000000u;
         }
     }
     return out;
