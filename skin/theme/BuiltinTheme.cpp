@@ -5,8 +5,12 @@
 #include "skin/theme/SkinBitmaps.h"
 
 #include <QMetaObject>
+#include <QMutex>
 #include <QVariant>
 #include <QWidget>
+
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -84,9 +88,21 @@ void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitm
         LoadBuiltinThemeBitmap(style, element, bitmap);
         return;
     }
+    // The frames of compiled-in strips never change: each is cut once, not
+    // again for every part that wears the style and every style change.
+    static QMutex lock;
+    static std::map<std::tuple<int, int, int, int>, QImage> frames;
+    const auto key = std::make_tuple(int(style), int(element), frameCount, frameIndex);
+    const QMutexLocker locker(&lock);
+    const auto found = frames.find(key);
+    if (found != frames.end()) {
+        bitmap = found->second;
+        return;
+    }
     QImage strip;
     LoadBuiltinThemeBitmap(style, element, strip);
     ExtractBitmapFrame(strip, bitmap, frameCount, frameIndex);
+    frames.emplace(key, bitmap);
 }
 
 TsuiUIStyle GetOwnerFormUIStyle(const QObject* owner)

@@ -211,6 +211,23 @@ TEST(BuiltinTheme, NonImageElementLeavesBitmapAloneOrEmpty)
     EXPECT_TRUE(bitmap.isNull());
 }
 
+TEST(BuiltinTheme, FramesAreCutOnceYetUntouchedByWhatCallersPaintIntoTheirs)
+{
+    QImage strip, first, second;
+    GetBuiltinThemeBitmap(TsuiUIStyle::BlueGlass, ThemeElement::ButtonImage, strip, 0, 0);
+    GetBuiltinThemeBitmap(TsuiUIStyle::BlueGlass, ThemeElement::ButtonImage, first, 3, 1);
+    GetBuiltinThemeBitmap(TsuiUIStyle::BlueGlass, ThemeElement::ButtonImage, second, 3, 2);
+    ASSERT_EQ(first.width(), strip.width() / 3);
+    EXPECT_EQ(first, strip.copy(0, 0, first.width(), strip.height()));
+    EXPECT_EQ(second, strip.copy(first.width(), 0, first.width(), strip.height()));
+
+    const QImage kept = first.copy();
+    first.fill(Qt::red);
+    QImage again;
+    GetBuiltinThemeBitmap(TsuiUIStyle::BlueGlass, ThemeElement::ButtonImage, again, 3, 1);
+    EXPECT_EQ(again, kept);
+}
+
 namespace {
 
 class TsuiForm : public QWidget {
