@@ -58,7 +58,8 @@ void PaintToolButton(runtime::Canvas& canvas, const ToolButtonLook& look, const 
         QPainter& p = canvas.painter();
         p.setFont(look.font);
         p.setPen(look.textColor);
-        const int textWidth = QFontMetrics(look.font).horizontalAdvance(button.caption);
+        const int textWidth =
+            button.captionWidth >= 0 ? button.captionWidth : QFontMetrics(look.font).horizontalAdvance(button.caption);
         const int x = ToolButtonCaptionX(width, textWidth, button.dropDown);
         const int y = withImages ? button.imageSize.height() + 4 : (down ? 5 : 4);
         p.drawText(QRect(x, y, textWidth, height), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, button.caption);

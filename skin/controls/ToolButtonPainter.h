@@ -24,6 +24,7 @@ struct ToolButtonState {
     QImage image;    // null without an image list
     QSize imageSize; // the bar's image size
     QString caption;
+    int captionWidth = -1; // measured ahead in the look's font; -1 if not
     bool showCaption = true;
     bool dropDown = false; // has the drop-down arrow part
     bool hot = false;

@@ -4,6 +4,7 @@
 #include "skin/theme/BuiltinTheme.h"
 
 #include <QActionEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolButton>
@@ -112,6 +113,7 @@ ToolButtonState TsuiToolBar::ButtonState(const QToolButton* button) const
     if (!SkinDrawsToolButton(state))
         return state;
     state.caption = button->text();
+    state.captionWidth = m_captionWidths.value(state.caption, -1);
     state.showCaption = ShowCaptions();
     const QIcon icon = button->icon();
     if (!icon.isNull() && toolButtonStyle() != Qt::ToolButtonTextOnly) {
@@ -136,6 +138,17 @@ void TsuiToolBar::actionEvent(QActionEvent* event)
     }
     if (event->type() != QEvent::ActionChanged)
         updateTabStop();
+    measureCaptions();
+}
+
+void TsuiToolBar::measureCaptions()
+{
+    // Shaping a caption to measure it costs as much as drawing it; the
+    // widths are taken when captions change, not at every paint.
+    m_captionWidths.clear();
+    const QFontMetrics metrics(m_look.font);
+    for (const QAction* action : actions())
+        m_captionWidths.insert(action->iconText(), metrics.horizontalAdvance(action->iconText()));
 }
 
 void TsuiToolBar::chainButtons()

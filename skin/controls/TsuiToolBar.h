@@ -6,6 +6,7 @@
 #include "skin/theme/TsuiFileTheme.h"
 #include "skin/theme/UIStyle.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QToolBar>
 
@@ -63,6 +64,7 @@ protected:
 private:
     void applyStyle();
     QList<QToolButton*> actionButtons() const;
+    void measureCaptions();
     // Puts the buttons into the Tab chain right after the bar.
     void chainButtons();
     // Keeps exactly one usable button in the Tab chain.
@@ -78,4 +80,6 @@ private:
     bool m_transparent = false;
     // The button last moved to from the keyboard.
     QPointer<QToolButton> m_tabStop;
+    // Caption widths in the look's font, by caption.
+    QHash<QString, int> m_captionWidths;
 };
