@@ -1,7 +1,8 @@
 // Time from launch to the first painted main window, against a bare Qt
 // window program, in one run. Each is started as a fresh process (this
 // program with --child NAME) that exits as soon as its window has painted;
-// the parent takes the median wall time of several launches.
+// the parent takes the median wall time of several launches, the programs
+// launched in turn.
 // Goal: the main window within 1.3 times the bare window's time. A second
 // reference, the bare window showing one line of text, tells apart what any
 // program that shows text pays once (the font configuration) from the
@@ -58,21 +59,24 @@ int runChild(int argc, char** argv, Child child)
     return app.exec();
 }
 
-double medianLaunchMs(const QString& self, const char* child, int runs)
+// Wall time of one launch to the end of its first paint, in ms; negative
+// when the child failed.
+double launchMs(const QString& self, const char* child)
 {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(self, {QStringLiteral("--child"), QString::fromLatin1(child)});
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-            std::fprintf(stderr, "%s did not start and paint\n", child);
-            return -1;
-        }
-        times.push_back(clock.nsecsElapsed() / 1e6);
+    QElapsedTimer clock;
+    clock.start();
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(self, {QStringLiteral("--child"), QString::fromLatin1(child)});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        std::fprintf(stderr, "%s did not start and paint\n", child);
+        return -1;
     }
+    return clock.nsecsElapsed() / 1e6;
+}
+
+double median(std::vector<double> times)
+{
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
@@ -91,12 +95,22 @@ int main(int argc, char** argv)
 
     QCoreApplication app(argc, argv);
     const QString self = QCoreApplication::applicationFilePath();
-    const int runs = 9;
-    const double bare = medianLaunchMs(self, "bare", runs);
-    const double text = medianLaunchMs(self, "text", runs);
-    const double quarlex = medianLaunchMs(self, "quarlex", runs);
-    if (bare <= 0 || text <= 0 || quarlex <= 0)
-        return 1;
+    // The three programs take turns, so that whatever else the machine does
+    // during the run weighs on each of them alike.
+    const int runs = 15;
+    const char* const children[] = {"bare", "text", "quarlex"};
+    std::vector<double> times[3];
+    for (int i = 0; i < runs; ++i) {
+        for (int c = 0; c < 3; ++c) {
+            const double ms = launchMs(self, children[c]);
+            if (ms < 0)
+                return 1;
+            times[c].push_back(ms);
+        }
+    }
+    const double bare = median(times[0]);
+    const double text = median(times[1]);
+    const double quarlex = median(times[2]);
     const double ratio = quarlex / bare;
     std::printf("bare Qt window              %8.1f ms (median of %d launches)\n", bare, runs);
     std::printf("bare Qt window with a label %8.1f ms\n", text);
