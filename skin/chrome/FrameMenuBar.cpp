@@ -98,7 +98,7 @@ void FrameMenuBar::UpdateMenuBarFont()
     // and the system menu font.
     const TsuiMainMenu* main = mainMenu();
     const TsuiUIStyle style = main ? main->UIStyle() : m_frameStyle;
-    const ::Look values = ResolveLook(main ? main->FileTheme() : m_frameTheme.data(), style);
+    const ::Look values = main ? main->CurrentLook() : ResolveLook(m_frameTheme.data(), style);
     m_look.mac = style == TsuiUIStyle::MacOS;
     m_look.selectedBackground = values.menuSelectedBackground;
     m_look.selectedBorder = values.menuSelectedBorder;

@@ -73,22 +73,6 @@ QImage TsuiMainMenu::ItemImage(const QAction* item) const
     return m_userImages->Image(index);
 }
 
-void TsuiMainMenu::setFileTheme(TsuiFileTheme* theme)
-{
-    TsuiPopupMenu::setFileTheme(theme);
-    // The popup menu falls back to DeepBlue when the theme goes away; the
-    // bar must repaint after that.
-    if (theme)
-        connect(theme, &QObject::destroyed, this, &TsuiMainMenu::barLookChanged, Qt::UniqueConnection);
-    emit barLookChanged();
-}
-
-void TsuiMainMenu::setUIStyle(TsuiUIStyle style)
-{
-    TsuiPopupMenu::setUIStyle(style);
-    emit barLookChanged();
-}
-
 void TsuiMainMenu::setFontName(const QString& name)
 {
     TsuiPopupMenu::setFontName(name);
@@ -204,6 +188,6 @@ bool TsuiMainMenu::eventFilter(QObject* watched, QEvent* event)
     PaintMenuItems(canvas, *menu, Color(), [this](QAction* item, runtime::Canvas& c, const QRect& r, bool selected) {
         DrawDropDownItem(item, c, r, selected);
     });
-    PaintMenuFrame(canvas, menu->size(), FlatMenu(), ResolveLook(FileTheme(), UIStyle()).formBackground);
+    PaintMenuFrame(canvas, menu->size(), FlatMenu(), CurrentLook().formBackground);
     return true;
 }

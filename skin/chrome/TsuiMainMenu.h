@@ -34,8 +34,6 @@ public:
     MenuImageList* Images() const { return m_userImages; }
     void setImages(MenuImageList* images);
 
-    void setFileTheme(TsuiFileTheme* theme);
-    void setUIStyle(TsuiUIStyle style);
     void setFontName(const QString& name);
     void setFontSize(int size);
     void setFontCharset(int charset);
@@ -76,6 +74,7 @@ signals:
 protected:
     void actionEvent(QActionEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void styleApplied() override { emit barLookChanged(); }
 
 private:
     void skinDropDown(QMenu* menu);

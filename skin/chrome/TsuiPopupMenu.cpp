@@ -17,7 +17,6 @@
 namespace {
 
 constexpr runtime::TColor kBlack = 0x000000;
-constexpr runtime::TColor kWhite = 0xFFFFFF;
 
 } // namespace
 
@@ -44,6 +43,7 @@ void TsuiPopupMenu::applyStyle()
     m_selectedColor = values.menuSelectedBackground;
     m_selectedFontColor = values.menuSelectedFont;
     relayout();
+    styleApplied();
 }
 
 void TsuiPopupMenu::setBarWidth(int width)
@@ -149,14 +149,7 @@ QImage TsuiPopupMenu::Compose()
                        [this](QAction* item, runtime::Canvas& c, const QRect& r, bool selected) {
                            DrawItem(item, c, r, selected);
                        });
-        if (m_flatMenu) {
-            DrawPopupMenuBorder(canvas, size(), kBlack, m_look.look().formBackground);
-        } else {
-            // The raised edge a popup menu window has without the flat border.
-            const QRect all = rect();
-            FrameRectColor(canvas, all, 0x404040);
-            FrameRectColor(canvas, all.adjusted(1, 1, -1, -1), kWhite);
-        }
+        PaintMenuFrame(canvas, size(), m_flatMenu, m_look.look().formBackground);
     }
     return bitmap;
 }

@@ -94,12 +94,17 @@ public:
     void DrawItem(QAction* item, runtime::Canvas& canvas, const QRect& rect, bool selected) const;
     // What the items are painted with now.
     MenuItemLook ItemLook() const;
+    // The style's values, kept up to date as style and theme change.
+    const Look& CurrentLook() const { return m_look.look(); }
 
     // The whole menu as it paints now.
     QImage Compose();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // After every change of look: a new style, a new theme, or the theme
+    // gone and DeepBlue in its place.
+    virtual void styleApplied() {}
 
 private:
     // Stores a colour and repaints an open menu with it.
