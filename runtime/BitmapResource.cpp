@@ -21,20 +21,16 @@ QString pathOf(const QString& name)
 // parts ask for the same strips again and again (every style change, every
 // part of a style): each is decoded once. QImage shares the pixels, so a
 // caller that paints into its copy detaches and the cached one stays as
-// decoded.
-struct Decoded {
-    QImage image;
-    QImage bitmap; // the same in the bitmap format, made when first asked
-};
-
+// decoded. The decoder gives the bitmap format already, so the copy a
+// caller asks for in that format shares the same pixels.
 QMutex s_lock;
-QHash<QString, Decoded>& cache()
+QHash<QString, QImage>& cache()
 {
-    static QHash<QString, Decoded> decoded;
+    static QHash<QString, QImage> decoded;
     return decoded;
 }
 
-Decoded& decodedOf(const QString& name)
+const QImage& decodedOf(const QString& name)
 {
     auto found = cache().find(name);
     if (found != cache().end())
@@ -51,7 +47,7 @@ Decoded& decodedOf(const QString& name)
         image = QImage::fromData(bytes, "BMP");
     if (image.isNull())
         throw ResourceNotFound(name);
-    return *cache().insert(name, {image, QImage()});
+    return *cache().insert(name, image);
 }
 
 } // namespace
@@ -59,16 +55,12 @@ Decoded& decodedOf(const QString& name)
 QImage LoadBitmapResource(const QString& name)
 {
     const QMutexLocker locker(&s_lock);
-    return decodedOf(name).image;
+    return decodedOf(name);
 }
 
 QImage LoadBitmapResourceAsBitmap(const QString& name)
 {
-    const QMutexLocker locker(&s_lock);
-    Decoded& decoded = decodedOf(name);
-    if (decoded.bitmap.isNull())
-        decoded.bitmap = ToBitmap(decoded.image);
-    return decoded.bitmap;
+    return ToBitmap(LoadBitmapResource(name));
 }
 
 } // namespace runtime
