@@ -1,5 +1,7 @@
 #include "app/HistoryTableModel.h"
 
+#include "convert/DocumentRecord.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QSqlRecord>
@@ -27,7 +29,8 @@ HistoryTableModel::HistoryTableModel(const QSqlDatabase& database, std::function
 
 bool HistoryTableModel::isFailed(int row) const
 {
-    return QSqlTableModel::data(index(row, column("outcome"))).toString() == QLatin1String("failed");
+    return QSqlTableModel::data(index(row, column("outcome"))).toString()
+        == convert::OutcomeText(convert::DocumentRecord::Outcome::Failed);
 }
 
 QVariant HistoryTableModel::data(const QModelIndex& index, int role) const

@@ -296,7 +296,7 @@ void HistoryWindow::reload()
         }
         return;
     }
-    grantBudget();
+    // The table's model grants each of its statements their time.
     try {
         m_dataSet->refresh();
     } catch (const std::exception& error) {

@@ -111,7 +111,7 @@ bool HistoryDatabase::readLayout(Layout& layout, int& version)
     // creating the table in between would make a new file look foreign.
     QSqlQuery savepoint(database());
     if (!savepoint.exec(QStringLiteral("SAVEPOINT layout")))
-        return fail(savepoint.lastError().text(), savepoint.lastError().nativeErrorCode());
+        return fail(savepoint.lastError());
     const bool read = readLayoutOnce(layout, version);
     savepoint.exec(QStringLiteral("RELEASE layout"));
     return read;
@@ -121,7 +121,7 @@ bool HistoryDatabase::readLayoutOnce(Layout& layout, int& version)
 {
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return fail(query.lastError().text(), query.lastError().nativeErrorCode());
+        return fail(query.lastError());
     version = query.value(0).toInt();
     if (version > SchemaVersion) {
         layout = Layout::Newer;
@@ -131,12 +131,12 @@ bool HistoryDatabase::readLayoutOnce(Layout& layout, int& version)
         // Only an empty file is made a history; tables of anything else
         // that QUARLEX_HISTORY happens to name are not touched.
         if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
-            return fail(query.lastError().text(), query.lastError().nativeErrorCode());
+            return fail(query.lastError());
         layout = query.value(0).toLongLong() == 0 ? Layout::Empty : Layout::Foreign;
         return true;
     }
     if (!query.exec(QStringLiteral("PRAGMA table_info(conversions)")))
-        return fail(query.lastError().text(), query.lastError().nativeErrorCode());
+        return fail(query.lastError());
     QStringList columns;
     while (query.next())
         columns << query.value(1).toString();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 #include <chrono>
@@ -48,6 +49,7 @@ public:
     void useWriteAheadLog();
 
     bool fail(const QString& error, const QString& code = {});
+    bool fail(const QSqlError& error) { return fail(error.text(), error.nativeErrorCode()); }
 
 private:
     bool open(const QString& path, Access access);

@@ -128,7 +128,7 @@ HistoryStore::State HistoryStore::createTable()
 {
     QSqlQuery query(m_db->database());
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return failed(query.lastError().text(), query.lastError().nativeErrorCode());
+        return failed(query.lastError());
     HistoryDatabase::Layout layout;
     int version = 0;
     bool created = m_db->readLayout(layout, version);
@@ -139,7 +139,7 @@ HistoryStore::State HistoryStore::createTable()
     if (!created || !query.exec(QStringLiteral("COMMIT"))) {
         const QSqlError error = query.lastError();
         query.exec(QStringLiteral("ROLLBACK"));
-        return created ? failed(error.text(), error.nativeErrorCode()) : failed(m_db->error(), m_db->errorCode());
+        return created ? failed(error) : failed(m_db->error(), m_db->errorCode());
     }
     // The other process may have made something else of the file meanwhile.
     return prepare(0ms);
@@ -174,7 +174,7 @@ void HistoryStore::write(std::chrono::milliseconds busyWait)
         }
         const QSqlError error = insert.lastError().isValid() ? insert.lastError() : query.lastError();
         query.exec(QStringLiteral("ROLLBACK"));
-        if (failed(error.text(), error.nativeErrorCode()) == State::Off) {
+        if (failed(error) == State::Off) {
             m_pending.clear();
             return;
         }

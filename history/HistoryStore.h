@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSqlError>
 #include <QTimer>
 
 #include <chrono>
@@ -52,6 +53,7 @@ private:
     State createTable();
     void write(std::chrono::milliseconds busyWait);
     State failed(const QString& error, const QString& nativeCode);
+    State failed(const QSqlError& error) { return failed(error.text(), error.nativeErrorCode()); }
     void report(const QString& reason);
 
     QString m_path;
