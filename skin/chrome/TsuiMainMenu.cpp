@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr QRgb kCheckMarkKey = 0xFFFFFFu; // white is see-through in MENU_CHECKED
-
 // The menus below `menu`, depth first.
 void CollectSubmenus(const QMenu* menu, QList<QMenu*>& out)
 {
@@ -30,7 +28,6 @@ void CollectSubmenus(const QMenu* menu, QList<QMenu*>& out)
 
 TsuiMainMenu::TsuiMainMenu(QWidget* owner) : TsuiPopupMenu(owner)
 {
-    m_checkMarks.Add(MenuCheckMarkBitmap(), kCheckMarkKey);
     m_itemStyle = new MenuItemStyle();
     m_itemStyle->setParent(this);
     LinkFrame();
@@ -114,8 +111,7 @@ runtime::TColor TsuiMainMenu::BarFontColor() const
 
 void TsuiMainMenu::DrawDropDownItem(QAction* item, runtime::Canvas& canvas, const QRect& rect, bool selected) const
 {
-    MenuItemLook look = ItemLook();
-    look.checkMark = m_checkMarks.Image(0);
+    const MenuItemLook look = ItemLook();
     bool isDefault = false;
     for (QObject* container : item->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(container); menu && menu->defaultAction() == item)

@@ -80,6 +80,5 @@ private:
     void skinDropDown(QMenu* menu);
 
     QPointer<MenuImageList> m_userImages;
-    MenuImageList m_checkMarks;
     MenuItemStyle* m_itemStyle = nullptr;
 };

@@ -258,6 +258,20 @@ TEST_F(MenuBar, MainMenuImagesAndFont)
                 ++markPixels;
             }
     EXPECT_GT(markPixels, 0);
+    // A disabled checked item shows the mark greyed, not nothing.
+    const auto drawn = [&] {
+        QImage disabled(120, 21, runtime::BitmapFormat);
+        disabled.fill(Qt::black);
+        runtime::Canvas canvas(&disabled);
+        menu->DrawDropDownItem(item, canvas, QRect(0, 0, 120, 21), false);
+        return disabled.copy(4, 3, mark.width(), mark.height());
+    };
+    item->setEnabled(false);
+    const QImage greyed = drawn();
+    item->setChecked(false);
+    EXPECT_NE(greyed, drawn());
+    item->setEnabled(true);
+    item->setChecked(true);
     // Its own image list stays hidden; a user's list serves item images.
     MenuImageList images;
     QImage red(16, 16, QImage::Format_RGB32);
