@@ -1,36 +1,90 @@
 #include "runtime/FileList.h"
 
 #include <QDir>
-#include <QRegularExpression>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace runtime {
 
 namespace {
 
-// Only "*" and "?" are wildcards in a mask; brackets and every other
-// character stand for themselves, as they do in the file names.
-QRegularExpression maskExpression(const QString& mask)
+// A name or a mask as the matcher compares them: folded to one letter case,
+// one element per character, so "?" takes a whole character even outside
+// the basic plane.
+std::u32string folded(const QString& text)
 {
-    QString pattern;
-    for (QChar c : mask) {
-        if (c == QLatin1Char('*'))
-            pattern += QStringLiteral(".*");
-        else if (c == QLatin1Char('?'))
-            pattern += QLatin1Char('.');
-        else
-            pattern += QRegularExpression::escape(QString(c));
-    }
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                              QRegularExpression::CaseInsensitiveOption
-                                  | QRegularExpression::DotMatchesEverythingOption);
+    const QList<uint> units = text.toCaseFolded().toUcs4();
+    return std::u32string(units.begin(), units.end());
 }
+
+// Only "*" and "?" are wildcards; brackets and every other character stand
+// for themselves, as they do in the file names. Matching walks both strings
+// once, going back only to the last star, so a long folder is listed in
+// time proportional to its names and nothing is compiled per name.
+bool wildcardMatch(std::u32string_view name, std::u32string_view mask)
+{
+    size_t n = 0, m = 0;
+    size_t star = std::u32string_view::npos, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == U'?' || mask[m] == name[n])) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == U'*') {
+            star = m++;
+            starName = n;
+        } else if (star != std::u32string_view::npos) {
+            m = star + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == U'*')
+        ++m;
+    return m == mask.size();
+}
+
+// The ";"-separated masks, folded once for a whole listing.
+class MaskSet {
+public:
+    explicit MaskSet(const QString& masks)
+    {
+        for (const QString& part : masks.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString mask = part.trimmed();
+            // "*.*" means every name, with or without an extension.
+            if (mask == QLatin1String("*.*") || mask == QLatin1String("*"))
+                m_everything = true;
+            else if (!mask.isEmpty())
+                m_masks.push_back(folded(mask));
+        }
+    }
+
+    bool matches(const QString& name) const
+    {
+        if (m_everything)
+            return true;
+        if (m_masks.empty())
+            return false;
+        const std::u32string key = folded(name);
+        return std::any_of(m_masks.begin(), m_masks.end(),
+                           [&key](const std::u32string& mask) { return wildcardMatch(key, mask); });
+    }
+
+private:
+    std::vector<std::u32string> m_masks;
+    bool m_everything = false;
+};
 
 QStringList listMatching(const QString& dir, const QString& masks, QDir::Filters kind)
 {
+    const MaskSet set(masks);
     QStringList result;
     const QStringList names = QDir(dir).entryList(kind | QDir::NoDotAndDotDot, QDir::NoSort);
     for (const QString& name : names) {
-        if (MatchesMask(name, masks))
+        if (set.matches(name))
             result << name;
     }
     SortIgnoringCase(result);
@@ -41,16 +95,7 @@ QStringList listMatching(const QString& dir, const QString& masks, QDir::Filters
 
 bool MatchesMask(const QString& name, const QString& masks)
 {
-    const QStringList parts = masks.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (QString mask : parts) {
-        mask = mask.trimmed();
-        // "*.*" means every name, with or without an extension.
-        if (mask == QLatin1String("*.*") || mask == QLatin1String("*"))
-            return true;
-        if (!mask.isEmpty() && maskExpression(mask).match(name).hasMatch())
-            return true;
-    }
-    return false;
+    return MaskSet(masks).matches(name);
 }
 
 QStringList ListMatchingFiles(const QString& dir, const QString& masks)

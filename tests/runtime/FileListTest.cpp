@@ -28,6 +28,12 @@ TEST(FileList, MatchesMaskIgnoresCaseAndKnowsOnlyStarAndQuestionMark)
         {"report 1.pdf", "report [1].pdf", false},
         {"a+b(1).pdf", "a+b(1).*", true},
         {"\xc3\x84rger.PDF", "\xc3\xa4*.pdf", true},
+        // A star gives back what it took when a later part fails to match.
+        {"abcabd.pdf", "*abd.pdf", true},
+        {"a.pdf.pdf", "*.pdf*.pdf", true},
+        {"a.pdf", "a**?*.pdf", false},
+        // A character outside the basic plane is one "?".
+        {"\xf0\x9f\x93\x84.pdf", "?.pdf", true},
     };
     for (const Row& row : rows)
         EXPECT_EQ(runtime::MatchesMask(QString::fromUtf8(row.name), QString::fromUtf8(row.masks)), row.matches)
