@@ -10,6 +10,7 @@
 #include "history/HistoryLocation.h"
 #include "resources/ProgramIcon.h"
 #include "runtime/Application.h"
+#include "runtime/FontConfigPreload.h"
 #include "runtime/StopSignals.h"
 
 #include <QDir>
@@ -61,6 +62,9 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // Begun first: the fonts are read while the application and the window
+    // are set up.
+    runtime::FontConfigPreload fontConfig;
     runtime::Application application(argc, argv);
     runtime::Application::setTitle(QStringLiteral("QUARLEX"));
     runtime::Application::setWindowIcon(resources::ProgramIcon());

@@ -10,6 +10,7 @@
 #include "app/FormComponents.h"
 #include "app/TForm1.h"
 #include "runtime/Application.h"
+#include "runtime/FontConfigPreload.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -40,6 +42,11 @@ enum class Child { Bare, BareWithText, Quarlex };
 
 int runChild(int argc, char** argv, Child child)
 {
+    // QUARLEX starts reading the font configuration first thing, as its
+    // main does; the reference windows are plain Qt programs.
+    std::optional<runtime::FontConfigPreload> fontConfig;
+    if (child == Child::Quarlex)
+        fontConfig.emplace();
     runtime::Application app(argc, argv);
     QuitAfterPaint quit;
     if (child == Child::Quarlex) {
