@@ -62,14 +62,16 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // Begun first: the fonts are read while the application and the window
-    // are set up.
+    // Begun first: the font configuration is read while the application is
+    // set up.
     runtime::FontConfigPreload fontConfig;
     runtime::Application application(argc, argv);
     runtime::Application::setTitle(QStringLiteral("QUARLEX"));
     runtime::Application::setWindowIcon(resources::ProgramIcon());
     RegisterFormComponents();
     runtime::StopSignals stopSignals;
+    // A window's first caption needs the configuration.
+    fontConfig.finish();
 
     if (QCoreApplication::arguments().contains(QStringLiteral("--history")))
         return showHistoryOnly(application, stopSignals);

@@ -52,6 +52,7 @@ int runChild(int argc, char** argv, Child child)
     if (child == Child::Quarlex) {
         runtime::Application::setTitle(QStringLiteral("QUARLEX"));
         RegisterFormComponents();
+        fontConfig->finish();
         TForm1 form;
         form.installEventFilter(&quit);
         form.show();

@@ -8,7 +8,13 @@ FontConfigPreload::FontConfigPreload() : m_thread([] { FcInit(); }) {}
 
 FontConfigPreload::~FontConfigPreload()
 {
-    m_thread.join();
+    finish();
+}
+
+void FontConfigPreload::finish()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 } // namespace runtime

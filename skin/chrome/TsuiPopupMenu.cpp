@@ -26,6 +26,12 @@ TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : QMenu(owner), m_look(this, [this]
     style->setParent(this);
     setStyle(style);
     setUIStyle(GetOwnerFormUIStyle(owner));
+    // A hidden menu has nothing to lay out: popping up sizes it and sends
+    // the resize then. Left pending, the resize would be sent by the first
+    // off-screen rendering of any ancestor (the skinned controls render
+    // their parent under themselves), laying out every menu of a window in
+    // the middle of its first paint.
+    setAttribute(Qt::WA_PendingResizeEvent, false);
 }
 
 void TsuiPopupMenu::applyStyle()
