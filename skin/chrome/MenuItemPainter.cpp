@@ -5,6 +5,7 @@
 #include "skin/theme/MenuDrawing.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -33,6 +34,7 @@ MenuItemState MenuItemStateOf(const QAction* item, bool selected, bool isDefault
     state.checked = item->isChecked();
     state.isDefault = isDefault;
     state.selected = selected;
+    state.submenu = item->menu() != nullptr;
     state.image = image;
     return state;
 }
@@ -95,6 +97,14 @@ void PaintMenuItem(runtime::Canvas& canvas, const QRect& r, const MenuItemLook& 
     if (!item.shortcut.isEmpty()) {
         const int w = QFontMetrics(font).horizontalAdvance(item.shortcut);
         p.drawText(QRect(right - w - 16, top + 4, w, bottom - top - 4), Qt::AlignLeft | Qt::AlignTop, item.shortcut);
+    }
+    if (item.submenu) {
+        // A solid arrow, 4 pixels wide and 7 high, in the text colour: an
+        // item that opens a further menu says so before it is opened.
+        const int middle = top + (bottom - top) / 2;
+        for (int i = 0; i < 4; ++i)
+            FillRectColor(canvas, runtime::Rect(right - 12 + i, middle - 3 + i, right - 11 + i, middle + 4 - i),
+                          textColor);
     }
 
     const bool hasImage = !item.image.isNull();

@@ -38,6 +38,7 @@ struct MenuItemState {
     bool checked = false;
     bool isDefault = false;
     bool selected = false;
+    bool submenu = false; // opens a further menu: drawn with an arrow
     QImage image; // null when the item has no usable image
 };
 

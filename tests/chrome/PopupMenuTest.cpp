@@ -138,6 +138,24 @@ TEST(PopupMenu, PaintsBarBodyAndSelection)
     EXPECT_TRUE(grey);
 }
 
+TEST(PopupMenu, ItemOpeningASubmenuShowsAnArrow)
+{
+    TsuiPopupMenu menu;
+    menu.setUIStyle(TsuiUIStyle::BlueGlass);
+    QAction* plain = menu.addAction(QStringLiteral("Item"));
+    QAction* opens = menu.addMenu(new TsuiPopupMenu(&menu));
+    opens->setText(QStringLiteral("Style"));
+    const QImage arrow = PaintItem(menu, opens, false, 21);
+    const QImage none = PaintItem(menu, plain, false, 21);
+    // Columns 108 to 111 narrow to the tip, rows centred on row 10.
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(arrow.pixel(108 + i, 10), qRgb(0, 0, 0)) << i;
+        EXPECT_EQ(arrow.pixel(108 + i, 7 + i), qRgb(0, 0, 0)) << i;
+        EXPECT_NE(arrow.pixel(108 + i, 6 + i), qRgb(0, 0, 0)) << i;
+        EXPECT_EQ(none.pixel(108 + i, 10), Rgb(0xE7E7E7)) << i;
+    }
+}
+
 TEST(PopupMenu, SeparatorLineIsIndentedByTheBar)
 {
     TsuiPopupMenu menu;
