@@ -14,6 +14,7 @@
 #include "runtime/StopSignals.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QSettings>
 
 #include <memory>
@@ -62,15 +63,15 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // Begun first: the font configuration is read while the application is
-    // set up.
+    // Begun first: the fonts are read while the application is set up and
+    // the window's first steps are taken.
     runtime::FontConfigPreload fontConfig;
     runtime::Application application(argc, argv);
+    const auto fontsReadBeforeTheApplicationGoes = qScopeGuard([&fontConfig] { fontConfig.join(); });
     runtime::Application::setTitle(QStringLiteral("QUARLEX"));
     runtime::Application::setWindowIcon(resources::ProgramIcon());
     RegisterFormComponents();
     runtime::StopSignals stopSignals;
-    // A window's first caption needs the configuration.
     fontConfig.finish();
 
     if (QCoreApplication::arguments().contains(QStringLiteral("--history")))

@@ -61,7 +61,9 @@ int runChild(int argc, char** argv, Child child)
         TForm1 form;
         form.installEventFilter(&quit);
         form.show();
-        return app.exec();
+        const int result = app.exec();
+        fontConfig->join();
+        return result;
     }
     QWidget window;
     window.resize(632, 476);

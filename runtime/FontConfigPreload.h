@@ -1,27 +1,44 @@
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace runtime {
 
-// Reads the system's font configuration on a second thread while the
-// program goes on starting. Every Qt program on Linux reads it before its
-// first line of text (dozens of small XML files, then the font caches);
-// begun at the top of main, the reading runs beside the application's
-// set-up instead of after it. The library keeps one configuration per
-// process, but a second reader that comes while the first is still busy
-// reads it all again: call finish() before the first text is laid out, so
-// that the window waits for the rest of this reading instead. The thread
-// is also waited for on destruction, so it never outlives its owner.
+// Reads the system's fonts on a second thread while the program goes on
+// starting. Every Qt program on Linux reads the font configuration (dozens
+// of small XML files, then the font caches) and then lists every installed
+// font before its first line of text; begun at the top of main, the
+// reading runs beside the application's set-up and the list beside the
+// first steps of building the window, instead of before them.
+//
+// The configuration library keeps one configuration per process, but a
+// second reader that comes while the first is still busy reads it all
+// again: call finish() once the application object exists and before any
+// text is laid out. It waits for the configuration and has the thread go
+// on to Qt's font list, which needs the application; the first text then
+// waits for the list (Qt guards it) rather than building it a second time.
+// join() waits for the thread, and must be called before the application
+// object goes; the destructor calls it too, so the thread never outlives
+// its owner.
 class FontConfigPreload {
 public:
     FontConfigPreload();
     ~FontConfigPreload();
-    void finish();
     FontConfigPreload(const FontConfigPreload&) = delete;
     FontConfigPreload& operator=(const FontConfigPreload&) = delete;
 
+    void finish();
+    void join();
+
 private:
+    void run();
+
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    bool m_configRead = false;
+    enum class Next { Wait, List, Stop } m_next = Next::Wait;
     std::thread m_thread;
 };
 

@@ -2,6 +2,7 @@
 
 #include "runtime/BitmapResource.h"
 #include "runtime/Canvas.h"
+#include "skin/controls/ComboListStyle.h"
 #include "skin/controls/ComboRules.h"
 #include "skin/theme/BuiltinTheme.h"
 
@@ -14,6 +15,8 @@
 
 TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent), m_look(this, [this] { applyStyle(); })
 {
+    // Before the box becomes editable, which builds a menu-like list at once.
+    setStyle(ComboListStyle::shared());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEditable(true);
     keepTypedText();

@@ -202,6 +202,24 @@ TEST(TsuiComboBox, OpenListIsFramed)
     combo->hidePopup();
 }
 
+TEST(TsuiComboBox, ListDropsBelowAsAPlainList)
+{
+    QWidget window;
+    auto* combo = new TsuiComboBox(&window);
+    combo->setComboStyle(csDropDownList);
+    combo->setGeometry(10, 10, 257, 21);
+    combo->setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    combo->setItemIndex(2);
+    ShowActive(window);
+    combo->showPopup();
+    QWidget* popup = combo->view()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    // Not laid over the box at the current item, and no menu check marks.
+    EXPECT_GE(popup->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height() - 1)).y());
+    EXPECT_STREQ(combo->itemDelegate()->metaObject()->className(), "QComboBoxDelegate");
+    combo->hidePopup();
+}
+
 TEST(TsuiComboBox, ItemsTextAndIndex)
 {
     ComboCase c;
