@@ -25,6 +25,7 @@
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiEdit.h"
 #include "skin/controls/TsuiProgressBar.h"
+#include "skin/theme/BuiltinTheme.h"
 #include "widgets/TLabel.h"
 
 #include <QCloseEvent>
@@ -72,6 +73,20 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), m_driver(*this), m_history(hi
         place.moveCenter(screen->availableGeometry().center());
         move(place.topLeft());
     }
+}
+
+void TForm1::prepare()
+{
+    forms::PrepareFormFile(QString::fromLatin1(kFormResource));
+    // Each skinned part starts in the default style until its stored one
+    // reaches it; the window is built in its designed look, then wears the
+    // one it was left in.
+    PrepareBuiltinStyle(TsuiUIStyle::DeepBlue);
+    PrepareBuiltinStyle(TsuiUIStyle::BlueGlass);
+    TsuiUIStyle remembered = TsuiUIStyle::BlueGlass;
+    if (WindowLook::styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), remembered)
+        && remembered != TsuiUIStyle::BlueGlass)
+        PrepareBuiltinStyle(remembered);
 }
 
 HistoryWindow* TForm1::showHistory()

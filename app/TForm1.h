@@ -45,6 +45,11 @@ public:
 
     explicit TForm1(QWidget* parent = nullptr);
 
+    // What building the window begins with and needs no fonts for: reading
+    // its form and decoding the pictures of its look. Done while the font
+    // configuration is still being read, it shortens the building.
+    static void prepare();
+
     // Everything Start reads, exactly as the controls hold it now.
     convert::ConversionRequest gatherRequest() const;
     bool isRunning() const { return m_running; }

@@ -72,11 +72,15 @@ int main(int argc, char** argv)
     runtime::Application::setWindowIcon(resources::ProgramIcon());
     RegisterFormComponents();
     runtime::StopSignals stopSignals;
-    fontConfig.finish();
 
-    if (QCoreApplication::arguments().contains(QStringLiteral("--history")))
+    if (QCoreApplication::arguments().contains(QStringLiteral("--history"))) {
+        fontConfig.finish();
         return showHistoryOnly(application, stopSignals);
+    }
 
+    // The window's first steps that need no fonts fill the wait for them.
+    TForm1::prepare();
+    fontConfig.finish();
     TForm1 form;
     // `quarlex FILE.pdf` or `quarlex FOLDER`, as a file manager's "Open
     // with" starts it: the source step comes filled in.

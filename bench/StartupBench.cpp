@@ -55,8 +55,9 @@ int runChild(int argc, char** argv, Child child)
     runtime::Application app(argc, argv);
     QuitAfterPaint quit;
     if (child == Child::Quarlex) {
-        runtime::Application::setTitle(QStringLiteral("QUARLEX"));
+            runtime::Application::setTitle(QStringLiteral("QUARLEX"));
         RegisterFormComponents();
+        TForm1::prepare();
         fontConfig->finish();
         TForm1 form;
         form.installEventFilter(&quit);

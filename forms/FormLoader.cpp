@@ -6,7 +6,9 @@
 #include "runtime/RuntimeError.h"
 
 #include <QFile>
+#include <QHash>
 #include <QMetaMethod>
+#include <QMutex>
 #include <QPointer>
 #include <QWidget>
 
@@ -162,12 +164,60 @@ void LoadForm(QObject* form, const FormNode& root)
     Loader(form).load(root);
 }
 
-void LoadFormFile(QObject* form, const QString& path)
+FormNode ReadFormFile(const QString& path)
 {
+    static QMutex lock;
+    static QHash<QString, FormNode> compiledIn;
+    const bool keep = path.startsWith(QLatin1String(":/"));
+    if (keep) {
+        const QMutexLocker locker(&lock);
+        const auto found = compiledIn.constFind(path);
+        if (found != compiledIn.cend())
+            return *found;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw runtime::RuntimeError(QStringLiteral("Cannot open form description %1").arg(path));
-    LoadForm(form, ParseFormDescription(QString::fromUtf8(file.readAll())));
+    const FormNode root = ParseFormDescription(QString::fromUtf8(file.readAll()));
+    if (keep) {
+        const QMutexLocker locker(&lock);
+        compiledIn.insert(path, root);
+    }
+    return root;
+}
+
+void LoadFormFile(QObject* form, const QString& path)
+{
+    LoadForm(form, ReadFormFile(path));
+}
+
+namespace {
+
+void prepareBitmaps(const QList<FormProperty>& properties)
+{
+    for (const FormProperty& property : properties) {
+        // A string is a bitmap's name when the property it sets holds a
+        // picture; any string naming one of the program's bitmaps is
+        // decoded here, which costs at most a decoding done early.
+        if (property.value.kind == FormValue::String && runtime::HasBitmapResource(property.value.text))
+            runtime::LoadBitmapResource(property.value.text);
+        for (const FormValue::Item& item : property.value.items)
+            prepareBitmaps(item.properties);
+    }
+}
+
+void prepareBitmaps(const FormNode& node)
+{
+    prepareBitmaps(node.properties);
+    for (const FormNode& child : node.children)
+        prepareBitmaps(child);
+}
+
+} // namespace
+
+void PrepareFormFile(const QString& path)
+{
+    prepareBitmaps(ReadFormFile(path));
 }
 
 } // namespace forms

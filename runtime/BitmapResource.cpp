@@ -63,4 +63,9 @@ QImage LoadBitmapResourceAsBitmap(const QString& name)
     return ToBitmap(LoadBitmapResource(name));
 }
 
+bool HasBitmapResource(const QString& name)
+{
+    return !name.isEmpty() && QFile::exists(pathOf(name));
+}
+
 } // namespace runtime

@@ -13,4 +13,7 @@ QImage LoadBitmapResource(const QString& name);
 // The same bitmap in the bitmap format (runtime::BitmapFormat).
 QImage LoadBitmapResourceAsBitmap(const QString& name);
 
+// Whether the program carries a bitmap under this name.
+bool HasBitmapResource(const QString& name);
+
 } // namespace runtime

@@ -105,6 +105,15 @@ void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitm
     frames.emplace(key, bitmap);
 }
 
+void PrepareBuiltinStyle(TsuiUIStyle style)
+{
+    QImage bitmap;
+    for (ThemeElement element : {ThemeElement::TitleBarLeftImage, ThemeElement::TitleBarClientImage,
+                                 ThemeElement::TitleBarRightImage, ThemeElement::TitleBarButtonImage,
+                                 ThemeElement::ButtonImage, ThemeElement::CheckBoxImage, ThemeElement::ProgressBarImage})
+        LoadBuiltinThemeBitmap(style, element, bitmap);
+}
+
 TsuiUIStyle GetOwnerFormUIStyle(const QObject* owner)
 {
     const auto* form = qobject_cast<const QWidget*>(owner);

@@ -42,6 +42,11 @@ void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bit
 // leaves bitmap empty.
 void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap, int frameCount, int frameIndex);
 
+// Decodes, ahead of need, the bitmaps a window in the style shows at once:
+// its title bar and its buttons, check boxes and bars. For a moment when
+// the program would otherwise wait; the bitmaps are kept decoded.
+void PrepareBuiltinStyle(TsuiUIStyle style);
+
 // The UIStyle a skinned part starts with: when owner is a form (a top-level
 // widget), the UIStyle of its first direct child that is a TsuiForm;
 // DeepBlue otherwise. The frame is found through the meta-object

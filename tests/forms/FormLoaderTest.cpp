@@ -3,7 +3,9 @@
 #include "runtime/RuntimeError.h"
 #include "runtime/TColor.h"
 
+#include <QFile>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -179,6 +181,24 @@ TEST(FormLoader, BadDescriptionsRaiseNamingWhatIsWrong)
             EXPECT_TRUE(error.message().contains(QLatin1String(c.message)))
                 << error.message().toStdString() << " / expected " << c.message;
         }
+    }
+}
+
+TEST(FormLoader, AFormFileOnDiskIsReadAfreshEachTime)
+{
+    // Descriptions compiled into the program are parsed once; one on disk
+    // may change between two windows and must not be served stale.
+    registerTestClasses();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Form.qxf"));
+    for (const char* caption : {"one", "two"}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("object F: TLoaderWidget\n Caption = '") + caption + "'\nend\n");
+        file.close();
+        LoaderWidget form;
+        forms::LoadFormFile(&form, path);
+        EXPECT_EQ(form.caption, QLatin1String(caption));
     }
 }
 
