@@ -173,7 +173,10 @@ void TsuiForm::applyStyle()
     setBorderWidth(values.formBorderWidth);
     setColor(values.formBackground);
     setMenuBarColor(m_color);
-    m_titleBar->setFileTheme(theme);
+    // The style write below resolves the look anew from whatever theme the
+    // bar holds; passing the same theme first would only restyle it twice.
+    if (theme != m_titleBar->FileTheme())
+        m_titleBar->setFileTheme(theme);
     m_titleBar->setUIStyle(style);
     if (m_menuBar) {
         m_menuBar->setFrameStyle(style, theme);
