@@ -6,6 +6,7 @@
 #include "skin/theme/TsuiFileTheme.h"
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QMetaEnum>
 #include <QMetaProperty>
@@ -45,6 +46,9 @@ WindowLook::WindowLook(TsuiForm* frame, QObject* owner)
 {
     QList<QObject*> parts{frame};
     parts += frame->findChildren<QObject*>();
+    // Most parts share a few classes: each class's style-dependent
+    // properties are looked up once.
+    QHash<const QMetaObject*, QList<QMetaProperty>> dependentOf;
     for (QObject* part : parts) {
         if (!HasPublishedProperty(part, "UIStyle"))
             continue;
@@ -53,11 +57,17 @@ WindowLook::WindowLook(TsuiForm* frame, QObject* owner)
         if (HasPublishedProperty(part, "FileTheme"))
             saved.values.append({"FileTheme", part->property("FileTheme")});
         const QMetaObject* meta = part->metaObject();
-        for (int i = 0; i < meta->propertyCount(); ++i) {
-            const QMetaProperty property = meta->property(i);
-            if (styleDependent(property))
-                saved.values.append({property.name(), property.read(part)});
+        auto dependent = dependentOf.find(meta);
+        if (dependent == dependentOf.end()) {
+            QList<QMetaProperty> found;
+            for (int i = 0; i < meta->propertyCount(); ++i) {
+                if (styleDependent(meta->property(i)))
+                    found.append(meta->property(i));
+            }
+            dependent = dependentOf.insert(meta, found);
         }
+        for (const QMetaProperty& property : std::as_const(*dependent))
+            saved.values.append({property.name(), property.read(part)});
         m_designed.append(saved);
     }
 }
