@@ -89,7 +89,7 @@ void TsuiCheckBox::applyAutoSize()
 {
     // Sized when what it depends on changes (style, caption, font), never
     // while painting.
-    if (!m_autoSize)
+    if (!m_autoSize || forms::IsLoading(this))
         return;
     const QFontMetrics metrics(font());
     const QSize picture = framePicture(CheckBoxFrameOf(isChecked(), isEnabled())).size();

@@ -57,6 +57,10 @@ public:
 
     CheckBoxOption styleOption() const;
 
+    // Stored properties arrive one by one (style, caption, font, size):
+    // the box takes its size from them once they are all set.
+    Q_INVOKABLE void Loaded() { applyAutoSize(); }
+
 signals:
     void clicked();
 

@@ -49,7 +49,7 @@ TEST(TsuiCheckBox, CheckedFiresClickOnRealChangesOnly)
     EXPECT_EQ(clicks.count(), 3);
 }
 
-TEST(TsuiCheckBox, LoadingAFormWithCheckedTrueFiresNoClick)
+TEST(TsuiCheckBox, LoadingAFormFiresNoClickAndSizesTheBoxToWhatWasStored)
 {
     RegisterControlComponents();
     QWidget form;
@@ -58,12 +58,15 @@ TEST(TsuiCheckBox, LoadingAFormWithCheckedTrueFiresNoClick)
                                                                             "  object suiCheckBox1: TsuiCheckBox\n"
                                                                             "    Caption = 'Merge paragraphs'\n"
                                                                             "    Checked = True\n"
+                                                                            "    Font.Height = -13\n"
                                                                             "  end\n"
                                                                             "end\n"));
     forms::LoadForm(&form, root);
     auto* box = form.findChild<TsuiCheckBox*>(QStringLiteral("suiCheckBox1"));
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->checked());
+    // Sized once the caption and the font have both arrived.
+    EXPECT_EQ(box->width(), 13 + QFontMetrics(box->font()).horizontalAdvance(QStringLiteral("Merge paragraphs")) + 8);
     QObject::connect(box, &TsuiCheckBox::clicked, [&] { ++clicks; });
     box->setChecked(false); // after loading, a change clicks again
     EXPECT_EQ(clicks, 1);
