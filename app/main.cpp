@@ -12,6 +12,7 @@
 #include "runtime/Application.h"
 #include "runtime/FontConfigPreload.h"
 #include "runtime/StopSignals.h"
+#include "skin/controls/ComboListStyle.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
     // the window's first steps are taken.
     runtime::FontConfigPreload fontConfig;
     runtime::Application application(argc, argv);
+    ComboListStyle::installForApplication();
     const auto fontsReadBeforeTheApplicationGoes = qScopeGuard([&fontConfig] { fontConfig.join(); });
     runtime::Application::setTitle(QStringLiteral("QUARLEX"));
     runtime::Application::setWindowIcon(resources::ProgramIcon());

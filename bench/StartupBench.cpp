@@ -16,6 +16,7 @@
 #include "app/TForm1.h"
 #include "runtime/Application.h"
 #include "runtime/FontConfigPreload.h"
+#include "skin/controls/ComboListStyle.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -55,7 +56,8 @@ int runChild(int argc, char** argv, Child child)
     runtime::Application app(argc, argv);
     QuitAfterPaint quit;
     if (child == Child::Quarlex) {
-            runtime::Application::setTitle(QStringLiteral("QUARLEX"));
+        ComboListStyle::installForApplication();
+        runtime::Application::setTitle(QStringLiteral("QUARLEX"));
         RegisterFormComponents();
         TForm1::prepare();
         fontConfig->finish();

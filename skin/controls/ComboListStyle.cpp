@@ -1,5 +1,8 @@
 #include "skin/controls/ComboListStyle.h"
 
+#include "skin/controls/TsuiCustomComboBox.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
 
@@ -14,10 +17,23 @@ ComboListStyle* ComboListStyle::shared()
     return style;
 }
 
+void ComboListStyle::installForApplication()
+{
+    if (!isApplicationStyle())
+        QApplication::setStyle(new ComboListStyle);
+}
+
+bool ComboListStyle::isApplicationStyle()
+{
+    return qobject_cast<const ComboListStyle*>(QApplication::style()) != nullptr;
+}
+
 int ComboListStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                               QStyleHintReturn* returnData) const
 {
-    if (hint == SH_ComboBox_Popup)
+    // Only skinned boxes: the boxes of the program's dialogs keep the lists
+    // of the desktop's style.
+    if (hint == SH_ComboBox_Popup && qobject_cast<const TsuiCustomComboBox*>(widget))
         return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

@@ -10,8 +10,18 @@
 // lays it out again for every item and font given to the box; a plain list
 // is built when first opened.
 class ComboListStyle : public QProxyStyle {
+    Q_OBJECT
+
 public:
-    // One instance serves every box; the application owns it.
+    // Makes the application's style this one, over the style it would have
+    // had: every skinned box then follows it without a style of its own
+    // (a second instance of the application's style, polished for each
+    // box). For a program to call before its first window.
+    static void installForApplication();
+    // Whether skinned boxes follow the application's style as it is.
+    static bool isApplicationStyle();
+    // For boxes in a program that did not install it: one instance serves
+    // every box; the application owns it.
     static ComboListStyle* shared();
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

@@ -16,7 +16,8 @@
 TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent), m_look(this, [this] { applyStyle(); })
 {
     // Before the box becomes editable, which builds a menu-like list at once.
-    setStyle(ComboListStyle::shared());
+    if (!ComboListStyle::isApplicationStyle())
+        setStyle(ComboListStyle::shared());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEditable(true);
     keepTypedText();

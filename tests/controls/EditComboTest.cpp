@@ -1,10 +1,14 @@
 #include "ControlTestSupport.h"
 
+#include "skin/controls/ComboListStyle.h"
 #include "skin/controls/ComboRules.h"
 #include "skin/controls/TsuiComboBox.h"
 #include "skin/controls/TsuiEdit.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -204,20 +208,31 @@ TEST(TsuiComboBox, OpenListIsFramed)
 
 TEST(TsuiComboBox, ListDropsBelowAsAPlainList)
 {
-    QWidget window;
-    auto* combo = new TsuiComboBox(&window);
-    combo->setComboStyle(csDropDownList);
-    combo->setGeometry(10, 10, 257, 21);
-    combo->setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-    combo->setItemIndex(2);
-    ShowActive(window);
-    combo->showPopup();
-    QWidget* popup = combo->view()->window();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
-    // Not laid over the box at the current item, and no menu check marks.
-    EXPECT_GE(popup->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height() - 1)).y());
-    EXPECT_STREQ(combo->itemDelegate()->metaObject()->className(), "QComboBoxDelegate");
-    combo->hidePopup();
+    // With a style of the box's own, then under the program's style, which
+    // leaves other boxes (a dialog's) as the desktop's style has them.
+    for (const bool programWide : {false, true}) {
+        if (programWide) {
+            QComboBox plain;
+            const int desktops = QApplication::style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &plain);
+            ComboListStyle::installForApplication();
+            EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &plain), desktops);
+        }
+        QWidget window;
+        auto* combo = new TsuiComboBox(&window);
+        EXPECT_EQ(combo->style() == QApplication::style(), programWide);
+        combo->setComboStyle(csDropDownList);
+        combo->setGeometry(10, 10, 257, 21);
+        combo->setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        combo->setItemIndex(2);
+        ShowActive(window);
+        combo->showPopup();
+        QWidget* popup = combo->view()->window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+        // Not laid over the box at the current item, and no menu check marks.
+        EXPECT_GE(popup->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height() - 1)).y());
+        EXPECT_STREQ(combo->itemDelegate()->metaObject()->className(), "QComboBoxDelegate");
+        combo->hidePopup();
+    }
 }
 
 TEST(TsuiComboBox, ItemsTextAndIndex)
