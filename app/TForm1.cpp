@@ -415,10 +415,7 @@ QStringList TForm1::listDocuments(const QString& folderText, QString& directory)
     // pointing it at the path reads the folder afresh.
     AEV->applyFilePath(folderText);
     directory = AEV->directory();
-    QStringList names;
-    for (int i = 0; i < AEV->count(); ++i)
-        names << AEV->item(i)->text();
-    return names;
+    return AEV->names();
 }
 
 // The pictures and notices lead to this program's user guide; there is no

@@ -82,9 +82,14 @@ void FileListBox::applyFilePath(const QString& path)
     refresh();
 }
 
+bool FileListBox::hiddenOnPurpose() const
+{
+    return testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden);
+}
+
 void FileListBox::refresh()
 {
-    if (forms::IsLoading(this)) {
+    if (forms::IsLoading(this) || hiddenOnPurpose()) {
         m_readPending = true;
         return;
     }
@@ -93,8 +98,25 @@ void FileListBox::refresh()
 
 void FileListBox::Loaded()
 {
+    if (m_readPending && !hiddenOnPurpose())
+        reread();
+}
+
+void FileListBox::showEvent(QShowEvent* event)
+{
     if (m_readPending)
         reread();
+    QListWidget::showEvent(event);
+}
+
+QStringList FileListBox::names()
+{
+    if (m_readPending)
+        reread();
+    QStringList texts;
+    for (int i = 0; i < count(); ++i)
+        texts << item(i)->text();
+    return texts;
 }
 
 void FileListBox::reread()

@@ -7,6 +7,9 @@ namespace widgets {
 // The runtime's file list box: the names of the files in one folder that
 // match a mask, kept sorted without regard to case. The listed folder is the
 // process's working directory, so a listed bare name opens as it stands.
+// A list its program has hidden reads the folder only when it is shown or
+// asked for its names: a window that keeps one hidden, as a batch's list,
+// does not read the working folder, however large, every time it starts.
 class FileListBox : public QListWidget {
     Q_OBJECT
     Q_PROPERTY(QString Directory READ directory WRITE setDirectory)
@@ -40,6 +43,8 @@ public:
     // Rebuilds the items from the folder: bare names, folders (when FileType
     // asks for them) as "[name]".
     void reread();
+    // The items' texts, the folder read first if a reading is due.
+    QStringList names();
 
     // After a form description has set every property: the folder is read
     // once here instead of once per stored property.
@@ -47,12 +52,15 @@ public:
 
 protected:
     // Reads the folder again, or only notes that it must be read while a
-    // form description is still being loaded.
+    // form description is still being loaded or the list is hidden.
     void refresh();
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Makes the folder the listed and working directory without reading it.
     void enterDirectory(const QString& directory);
+    // Hidden by the program (a stored Visible = False), not merely not yet shown.
+    bool hiddenOnPurpose() const;
 
     QString m_directory;
     QString m_mask = QStringLiteral("*.*");
