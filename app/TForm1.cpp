@@ -78,15 +78,20 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), m_driver(*this), m_history(hi
 void TForm1::prepare()
 {
     forms::PrepareFormFile(QString::fromLatin1(kFormResource));
-    // Each skinned part starts in the default style until its stored one
-    // reaches it; the window is built in its designed look, then wears the
-    // one it was left in.
-    PrepareBuiltinStyle(TsuiUIStyle::DeepBlue);
-    PrepareBuiltinStyle(TsuiUIStyle::BlueGlass);
+    // The bitmaps the building decodes: the frame starts in the default
+    // style until its stored one reaches it; the check boxes are designed
+    // DeepBlue, the buttons and bars BlueGlass.
+    using E = ThemeElement;
+    PrepareBuiltinBitmaps(TsuiUIStyle::DeepBlue, {E::TitleBarLeftImage, E::TitleBarClientImage, E::TitleBarRightImage,
+                                                  E::TitleBarButtonImage, E::CheckBoxImage});
+    PrepareBuiltinBitmaps(TsuiUIStyle::BlueGlass, {E::TitleBarLeftImage, E::TitleBarClientImage, E::TitleBarRightImage,
+                                                   E::TitleBarButtonImage, E::ButtonImage, E::ProgressBarImage});
+    // A style the window was left in reaches every part.
     TsuiUIStyle remembered = TsuiUIStyle::BlueGlass;
     if (WindowLook::styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), remembered)
         && remembered != TsuiUIStyle::BlueGlass)
-        PrepareBuiltinStyle(remembered);
+        PrepareBuiltinBitmaps(remembered, {E::TitleBarLeftImage, E::TitleBarClientImage, E::TitleBarRightImage,
+                                           E::TitleBarButtonImage, E::ButtonImage, E::CheckBoxImage, E::ProgressBarImage});
 }
 
 HistoryWindow* TForm1::showHistory()

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace forms {
 
@@ -164,31 +165,34 @@ void LoadForm(QObject* form, const FormNode& root)
     Loader(form).load(root);
 }
 
-FormNode ReadFormFile(const QString& path)
+namespace {
+
+FormNode readFormFile(const QString& path)
 {
-    static QMutex lock;
-    static QHash<QString, FormNode> compiledIn;
-    const bool keep = path.startsWith(QLatin1String(":/"));
-    if (keep) {
-        const QMutexLocker locker(&lock);
-        const auto found = compiledIn.constFind(path);
-        if (found != compiledIn.cend())
-            return *found;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw runtime::RuntimeError(QStringLiteral("Cannot open form description %1").arg(path));
-    const FormNode root = ParseFormDescription(QString::fromUtf8(file.readAll()));
-    if (keep) {
-        const QMutexLocker locker(&lock);
-        compiledIn.insert(path, root);
-    }
-    return root;
+    return ParseFormDescription(QString::fromUtf8(file.readAll()));
 }
+
+// Parsed ahead of a building, each taken by the next one: kept no longer,
+// the tree's memory serves the form it built.
+QMutex s_preparedLock;
+QHash<QString, FormNode> s_prepared;
+
+} // namespace
 
 void LoadFormFile(QObject* form, const QString& path)
 {
-    LoadForm(form, ReadFormFile(path));
+    std::optional<FormNode> prepared;
+    {
+        const QMutexLocker locker(&s_preparedLock);
+        if (const auto found = s_prepared.find(path); found != s_prepared.end()) {
+            prepared = std::move(*found);
+            s_prepared.erase(found);
+        }
+    }
+    LoadForm(form, prepared ? *prepared : readFormFile(path));
 }
 
 namespace {
@@ -217,7 +221,14 @@ void prepareBitmaps(const FormNode& node)
 
 void PrepareFormFile(const QString& path)
 {
-    prepareBitmaps(ReadFormFile(path));
+    // A file on disk may change before the building; only the program's own
+    // descriptions are taken ahead.
+    if (!path.startsWith(QLatin1String(":/")))
+        return;
+    FormNode root = readFormFile(path);
+    prepareBitmaps(root);
+    const QMutexLocker locker(&s_preparedLock);
+    s_prepared.insert(path, std::move(root));
 }
 
 } // namespace forms

@@ -40,14 +40,10 @@ bool IsLoading(const QObject* object);
 // Reads the description file (a Qt resource path works) and loads it.
 void LoadFormFile(QObject* form, const QString& path);
 
-// The description in a form file, parsed. A description compiled into the
-// program (a ":/" path) cannot change while it runs: it is parsed once and
-// the tree kept.
-FormNode ReadFormFile(const QString& path);
-
-// Parses a form file and decodes the compiled-in bitmaps its values name,
-// ahead of the form's first building, which then does neither. For a moment
-// when the program would otherwise wait.
+// Parses a form compiled into the program (a ":/" path) and decodes the
+// bitmaps its values name, ahead of the form's next building, which then
+// takes the parsed tree instead of reading the file. For a moment when the
+// program would otherwise wait.
 void PrepareFormFile(const QString& path);
 
 } // namespace forms

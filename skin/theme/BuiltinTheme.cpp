@@ -105,12 +105,10 @@ void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitm
     frames.emplace(key, bitmap);
 }
 
-void PrepareBuiltinStyle(TsuiUIStyle style)
+void PrepareBuiltinBitmaps(TsuiUIStyle style, std::initializer_list<ThemeElement> elements)
 {
     QImage bitmap;
-    for (ThemeElement element : {ThemeElement::TitleBarLeftImage, ThemeElement::TitleBarClientImage,
-                                 ThemeElement::TitleBarRightImage, ThemeElement::TitleBarButtonImage,
-                                 ThemeElement::ButtonImage, ThemeElement::CheckBoxImage, ThemeElement::ProgressBarImage})
+    for (ThemeElement element : elements)
         LoadBuiltinThemeBitmap(style, element, bitmap);
 }
 

@@ -42,10 +42,9 @@ void LoadBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bit
 // leaves bitmap empty.
 void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitmap, int frameCount, int frameIndex);
 
-// Decodes, ahead of need, the bitmaps a window in the style shows at once:
-// its title bar and its buttons, check boxes and bars. For a moment when
-// the program would otherwise wait; the bitmaps are kept decoded.
-void PrepareBuiltinStyle(TsuiUIStyle style);
+// Decodes, ahead of need, the bitmaps of these elements in the style. For a
+// moment when the program would otherwise wait; they stay decoded.
+void PrepareBuiltinBitmaps(TsuiUIStyle style, std::initializer_list<ThemeElement> elements);
 
 // The UIStyle a skinned part starts with: when owner is a form (a top-level
 // widget), the UIStyle of its first direct child that is a TsuiForm;

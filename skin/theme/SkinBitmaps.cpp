@@ -1,6 +1,5 @@
 #include "skin/theme/SkinBitmaps.h"
 
-using runtime::Rect;
 
 void ExtractBitmapFrame(const QImage& source, QImage& dest, int frameCount, int frameIndex)
 {
@@ -10,13 +9,9 @@ void ExtractBitmapFrame(const QImage& source, QImage& dest, int frameCount, int 
     }
     const int w = source.width() / frameCount;
     const int h = source.height();
-    QImage frame;
-    runtime::SetBitmapSize(frame, w, h);
-    if (w > 0) {
-        runtime::Canvas canvas(&frame);
-        canvas.copyRect(Rect(0, 0, w, h), source, Rect(w * (frameIndex - 1), 0, w * frameIndex, h));
-    }
-    dest = frame;
+    // The frame's pixels are taken straight from the strip: painting them
+    // into a new bitmap would leave a paint engine on every frame kept.
+    dest = runtime::StretchNearest(source, QRect(w * (frameIndex - 1), 0, w, h), w, h);
 }
 
 void RotateBitmapLeft(QImage& bitmap)
