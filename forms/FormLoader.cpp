@@ -19,7 +19,11 @@ namespace forms {
 
 namespace {
 
-constexpr const char* kLoadingProperty = "_qx_loading";
+// The forms this thread is loading now (one, or more when a form's
+// component loads a form of its own). Components ask while they are being
+// set up, many times per form, so the answer is a walk up their parents
+// comparing pointers; once loading is done it is at once "no".
+thread_local QList<const QObject*> t_loading;
 
 struct Fixup {
     QObject* target;
@@ -36,12 +40,12 @@ public:
     {
         struct LoadingMark {
             QObject* form;
-            explicit LoadingMark(QObject* f) : form(f) { form->setProperty(kLoadingProperty, true); }
+            explicit LoadingMark(QObject* f) : form(f) { t_loading.append(form); }
             ~LoadingMark() { release(); }
             void release()
             {
                 if (form)
-                    form->setProperty(kLoadingProperty, QVariant());
+                    t_loading.removeOne(form);
                 form = nullptr;
             }
         } mark(m_form);
@@ -73,20 +77,21 @@ private:
     // Chains each container's children in their stored tab order.
     static void finishWidgets(QObject* container)
     {
-        QList<QWidget*> ordered;
+        // Each stored position is read once: a property read by name searches
+        // every property of the class first.
+        QList<std::pair<int, QWidget*>> ordered;
         for (QObject* child : container->children()) {
             auto* widget = qobject_cast<QWidget*>(child);
             if (!widget)
                 continue;
-            if (widget->property(kTabOrderProperty).isValid())
-                ordered.append(widget);
+            if (const QVariant order = widget->property(kTabOrderProperty); order.isValid())
+                ordered.append({order.toInt(), widget});
             finishWidgets(widget);
         }
-        std::stable_sort(ordered.begin(), ordered.end(), [](QWidget* a, QWidget* b) {
-            return a->property(kTabOrderProperty).toInt() < b->property(kTabOrderProperty).toInt();
-        });
+        std::stable_sort(ordered.begin(), ordered.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
         for (qsizetype i = 1; i < ordered.size(); ++i)
-            QWidget::setTabOrder(ordered[i - 1], ordered[i]);
+            QWidget::setTabOrder(ordered[i - 1].second, ordered[i].second);
     }
 
     void createChild(QObject* parent, const FormNode& node)
@@ -153,8 +158,10 @@ private:
 
 bool IsLoading(const QObject* object)
 {
+    if (t_loading.isEmpty())
+        return false;
     for (; object; object = object->parent()) {
-        if (object->property(kLoadingProperty).toBool())
+        if (t_loading.contains(object))
             return true;
     }
     return false;

@@ -6,9 +6,11 @@
 #include "runtime/TColor.h"
 
 #include <QFont>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QMetaProperty>
+#include <QMutex>
 #include <QPixmap>
 #include <QWidget>
 
@@ -24,12 +26,27 @@ namespace {
         QStringLiteral("Form description, line %1: %2.%3: %4").arg(line).arg(object->objectName(), name, what));
 }
 
+// A form names the same few properties of the same few classes again and
+// again, and a name that is no property (Left, Top) is looked for through
+// every property of the class: each class and name is looked up once.
+// Classes' meta-objects live as long as the program.
+int indexOfProperty(const QMetaObject* meta, const QString& name)
+{
+    static QMutex lock;
+    static QHash<std::pair<const QMetaObject*, QString>, int> indexes;
+    const QMutexLocker locker(&lock);
+    auto found = indexes.constFind({meta, name});
+    if (found == indexes.cend())
+        found = indexes.insert({meta, name}, meta->indexOfProperty(name.toLatin1()));
+    return *found;
+}
+
 QMetaProperty findProperty(const QObject* object, const QString& name)
 {
     const QMetaObject* meta = object->metaObject();
-    int index = meta->indexOfProperty(name.toLatin1());
+    int index = indexOfProperty(meta, name);
     if (index < 0)
-        index = meta->indexOfProperty((name.left(1).toLower() + name.mid(1)).toLatin1());
+        index = indexOfProperty(meta, name.left(1).toLower() + name.mid(1));
     // Read-only Qt properties (a widget's width, say) are left to the
     // geometry rules instead.
     return index < 0 ? QMetaProperty() : meta->property(index);
@@ -71,7 +88,7 @@ void applyFontPart(QWidget* widget, const QMetaProperty& published, const QStrin
             palette.setColor(QPalette::Text, qcolor);
             widget->setPalette(palette);
         }
-        if (widget->metaObject()->indexOfProperty("FontColor") >= 0)
+        if (indexOfProperty(widget->metaObject(), QStringLiteral("FontColor")) >= 0)
             widget->setProperty("FontColor", QVariant::fromValue(color));
         return;
     } else if (part == QLatin1String("Charset") || part == QLatin1String("Pitch")) {
@@ -207,7 +224,7 @@ void FormPropertyWriter::write(QObject* object, const FormProperty& stored, QStr
         if (head == QLatin1String("Font") && object->isWidgetType()
             && (!headProperty.isValid() || headProperty.metaType().id() == QMetaType::QFont)) {
             // Only a "Font" of the class's own counts, not the widget's font.
-            const int own = object->metaObject()->indexOfProperty("Font");
+            const int own = indexOfProperty(object->metaObject(), QStringLiteral("Font"));
             applyFontPart(static_cast<QWidget*>(object),
                           own < 0 ? QMetaProperty() : object->metaObject()->property(own), tail, stored.value,
                           stored.line);
