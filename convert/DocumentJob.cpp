@@ -69,6 +69,11 @@ QString DocumentJob::outputPath() const
 void DocumentJob::start()
 {
     m_state = State::Converting;
+    // A converter handed a folder only says it found no trailer in it.
+    if (QFileInfo(m_setup.source).isDir()) {
+        fail(QStringLiteral("%1 is a folder, not a PDF file").arg(QDir::toNativeSeparators(m_setup.source)));
+        return;
+    }
     m_stage = std::make_unique<PrivateFolder>(m_setup.destination, StagingFolderPrefix);
     if (!m_stage->isValid()) {
         fail(QStringLiteral("cannot write into %1: %2").arg(m_setup.destination, m_stage->errorString()));

@@ -275,6 +275,13 @@ TEST_F(DriverTest, TheConvertersComplaintSaysWhy)
     r.sourceFile = fakes.path("in dir/locked.pdf");
     EXPECT_EQ(driver.start(r), Outcome::Failed);
     EXPECT_EQ(ui.messages, QStringList{ConversionFailedMessage(destination + "/locked.txt", "Incorrect password")});
+    // A folder given as the file is named as one.
+    ui = RecordingFrontEnd();
+    r.sourceFile = fakes.makeFolder("papers");
+    EXPECT_EQ(driver.start(r), Outcome::Failed);
+    EXPECT_EQ(ui.messages,
+              QStringList{ConversionFailedMessage(destination + "/papers.txt", r.sourceFile + " is a folder, not a PDF file")});
+    r.sourceFile = fakes.path("in dir/locked.pdf");
 
     // With the password the text converter opens it, as the HTML one does.
     r.options.authorizationRequired = true;
