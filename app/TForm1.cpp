@@ -153,6 +153,10 @@ void TForm1::nameControls()
     const auto nameLookup = [](TAHMCustomLookupEdit* lookup, const QString& name) {
         lookup->setAccessibleName(name);
         lookup->editButton1()->button()->setAccessibleName(QStringLiteral("Browse: ") + name);
+        // The browse button takes no focus, as a speed button never does:
+        // F4 in the field opens it, as F4 opens a combo box's list.
+        lookup->editButton1()->setShortCutKey(QKeySequence(Qt::Key_F4));
+        lookup->setAccessibleDescription(QStringLiteral("F4 browses"));
     };
     nameLookup(AHMFileLookup1, labelText("Label1", AHMFileLookup1));
     nameLookup(AHMFolderLookup1, labelText("Label5", AHMFolderLookup1));
