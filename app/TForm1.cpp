@@ -82,16 +82,13 @@ void TForm1::prepare()
     // style until its stored one reaches it; the check boxes are designed
     // DeepBlue, the buttons and bars BlueGlass.
     using E = ThemeElement;
-    PrepareBuiltinBitmaps(TsuiUIStyle::DeepBlue, {E::TitleBarLeftImage, E::TitleBarClientImage, E::TitleBarRightImage,
-                                                  E::TitleBarButtonImage, E::CheckBoxImage});
-    PrepareBuiltinBitmaps(TsuiUIStyle::BlueGlass, {E::TitleBarLeftImage, E::TitleBarClientImage, E::TitleBarRightImage,
-                                                   E::TitleBarButtonImage, E::ButtonImage, E::ProgressBarImage});
+    const QList<E> frame = {E::TitleBarLeftImage, E::TitleBarClientImage, E::TitleBarRightImage,
+                            E::TitleBarButtonImage};
+    PrepareBuiltinBitmaps(TsuiUIStyle::DeepBlue, frame + QList{E::CheckBoxImage});
+    PrepareBuiltinBitmaps(TsuiUIStyle::BlueGlass, frame + QList{E::ButtonImage, E::ProgressBarImage});
     // A style the window was left in reaches every part.
-    TsuiUIStyle remembered = TsuiUIStyle::BlueGlass;
-    if (WindowLook::styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), remembered)
-        && remembered != TsuiUIStyle::BlueGlass)
-        PrepareBuiltinBitmaps(remembered, {E::TitleBarLeftImage, E::TitleBarClientImage, E::TitleBarRightImage,
-                                           E::TitleBarButtonImage, E::ButtonImage, E::CheckBoxImage, E::ProgressBarImage});
+    if (const TsuiUIStyle remembered = WindowLook::rememberedStyle(); remembered != TsuiUIStyle::BlueGlass)
+        PrepareBuiltinBitmaps(remembered, frame + QList{E::ButtonImage, E::CheckBoxImage, E::ProgressBarImage});
 }
 
 HistoryWindow* TForm1::showHistory()

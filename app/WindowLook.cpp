@@ -1,5 +1,6 @@
 #include "app/WindowLook.h"
 
+#include "app/RememberedChoices.h"
 #include "runtime/RuntimeError.h"
 #include "skin/chrome/TsuiForm.h"
 #include "skin/theme/FormHelpers.h"
@@ -11,6 +12,7 @@
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QPixmap>
+#include <QSettings>
 
 const QString WindowLook::Designed = QStringLiteral("As designed");
 const QString WindowLook::ThemeFile = QStringLiteral("ThemeFile");
@@ -146,6 +148,13 @@ bool WindowLook::restore(const QString& choice, const QString& themeFile)
         }
     }
     return false;
+}
+
+TsuiUIStyle WindowLook::rememberedStyle()
+{
+    TsuiUIStyle style = TsuiUIStyle::BlueGlass;
+    styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), style);
+    return style;
 }
 
 bool WindowLook::styleFromKey(const QString& key, TsuiUIStyle& style)

@@ -44,6 +44,9 @@ public:
     // The style a choice key names; false for the designed look, a theme
     // file and unknown keys.
     static bool styleFromKey(const QString& key, TsuiUIStyle& style);
+    // The built-in style the window was left in, as the remembered choices
+    // say; BlueGlass, its designed look, for any other choice.
+    static TsuiUIStyle rememberedStyle();
 
 signals:
     void changed();

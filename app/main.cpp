@@ -1,22 +1,15 @@
 #include "app/ConsoleCommand.h"
 #include "app/Display.h"
-#include "app/FormComponents.h"
 #include "app/HistoryCommand.h"
 #include "app/HistoryWindow.h"
-#include "app/RememberedChoices.h"
 #include "app/SourceChoice.h"
+#include "app/StartUp.h"
 #include "app/TForm1.h"
 #include "app/WindowLook.h"
 #include "history/HistoryLocation.h"
-#include "resources/ProgramIcon.h"
-#include "runtime/Application.h"
-#include "runtime/FontConfigPreload.h"
 #include "runtime/StopSignals.h"
-#include "skin/controls/ComboListStyle.h"
 
 #include <QDir>
-#include <QScopeGuard>
-#include <QSettings>
 
 #include <memory>
 
@@ -26,7 +19,7 @@ namespace {
 
 // `quarlex --history`: the History window alone, in the look the main
 // window was left in; "Convert again" opens a main window when first asked.
-int showHistoryOnly(runtime::Application& application, runtime::StopSignals& stopSignals)
+int showHistoryOnly(StartUp& startUp, runtime::StopSignals& stopSignals)
 {
     std::unique_ptr<TForm1> form;
     HistoryWindow window(history::HistoryFile(), [&form] {
@@ -34,17 +27,14 @@ int showHistoryOnly(runtime::Application& application, runtime::StopSignals& sto
             form = std::make_unique<TForm1>();
         return form.get();
     });
-    // BlueGlass is the main window's designed look.
-    TsuiUIStyle style = TsuiUIStyle::BlueGlass;
-    WindowLook::styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), style);
-    window.setUIStyle(style);
+    window.setUIStyle(WindowLook::rememberedStyle());
     window.show();
     QObject::connect(&stopSignals, &runtime::StopSignals::received, &window, [&form] {
         if (form)
             form->driver().cancel();
         QCoreApplication::quit();
     });
-    return application.exec();
+    return startUp.application().exec();
 }
 
 } // namespace
@@ -64,25 +54,15 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // Begun first: the fonts are read while the application is set up and
-    // the window's first steps are taken.
-    runtime::FontConfigPreload fontConfig;
-    runtime::Application application(argc, argv);
-    ComboListStyle::installForApplication();
-    const auto fontsReadBeforeTheApplicationGoes = qScopeGuard([&fontConfig] { fontConfig.join(); });
-    runtime::Application::setTitle(QStringLiteral("QUARLEX"));
-    runtime::Application::setWindowIcon(resources::ProgramIcon());
-    RegisterFormComponents();
+    StartUp startUp(argc, argv);
     runtime::StopSignals stopSignals;
 
     if (QCoreApplication::arguments().contains(QStringLiteral("--history"))) {
-        fontConfig.finish();
-        return showHistoryOnly(application, stopSignals);
+        startUp.waitForFonts();
+        return showHistoryOnly(startUp, stopSignals);
     }
 
-    // The window's first steps that need no fonts fill the wait for them.
-    TForm1::prepare();
-    fontConfig.finish();
+    startUp.prepareMainWindow();
     TForm1 form;
     // `quarlex FILE.pdf` or `quarlex FOLDER`, as a file manager's "Open
     // with" starts it: the source step comes filled in.
@@ -99,5 +79,5 @@ int main(int argc, char** argv)
         form.driver().cancel();
         QCoreApplication::quit();
     });
-    return application.exec();
+    return startUp.application().exec();
 }

@@ -12,11 +12,9 @@
 // free it, so the bare window pays that reading there rather than before
 // its paint. Measured to the end of the first paint alone, every ratio is
 // higher.
-#include "app/FormComponents.h"
+#include "app/StartUp.h"
 #include "app/TForm1.h"
 #include "runtime/Application.h"
-#include "runtime/FontConfigPreload.h"
-#include "skin/controls/ComboListStyle.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -28,7 +26,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -48,26 +45,18 @@ enum class Child { Bare, BareWithText, Quarlex };
 
 int runChild(int argc, char** argv, Child child)
 {
-    // QUARLEX starts reading the font configuration first thing, as its
-    // main does; the reference windows are plain Qt programs.
-    std::optional<runtime::FontConfigPreload> fontConfig;
-    if (child == Child::Quarlex)
-        fontConfig.emplace();
-    runtime::Application app(argc, argv);
     QuitAfterPaint quit;
     if (child == Child::Quarlex) {
-        ComboListStyle::installForApplication();
-        runtime::Application::setTitle(QStringLiteral("QUARLEX"));
-        RegisterFormComponents();
-        TForm1::prepare();
-        fontConfig->finish();
+        // Started as the program starts; the reference windows are plain
+        // Qt programs.
+        StartUp startUp(argc, argv);
+        startUp.prepareMainWindow();
         TForm1 form;
         form.installEventFilter(&quit);
         form.show();
-        const int result = app.exec();
-        fontConfig->join();
-        return result;
+        return startUp.application().exec();
     }
+    runtime::Application app(argc, argv);
     QWidget window;
     window.resize(632, 476);
     if (child == Child::BareWithText)

@@ -7,7 +7,9 @@
 
 namespace runtime {
 
-FontConfigPreload::FontConfigPreload() : m_thread([this] { run(); }) {}
+FontConfigPreload::FontConfigPreload() : m_thread([this] { run(); })
+{
+}
 
 FontConfigPreload::~FontConfigPreload()
 {

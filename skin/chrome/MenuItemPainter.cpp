@@ -5,8 +5,8 @@
 #include "skin/theme/MenuDrawing.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QPainter>
 
 namespace {

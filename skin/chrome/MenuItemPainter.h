@@ -39,7 +39,7 @@ struct MenuItemState {
     bool isDefault = false;
     bool selected = false;
     bool submenu = false; // opens a further menu: drawn with an arrow
-    QImage image; // null when the item has no usable image
+    QImage image;         // null when the item has no usable image
 };
 
 // The item's caption, shortcut text and flags; `image` is what the menu's

@@ -105,7 +105,7 @@ void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitm
     frames.emplace(key, bitmap);
 }
 
-void PrepareBuiltinBitmaps(TsuiUIStyle style, std::initializer_list<ThemeElement> elements)
+void PrepareBuiltinBitmaps(TsuiUIStyle style, const QList<ThemeElement>& elements)
 {
     QImage bitmap;
     for (ThemeElement element : elements)

@@ -5,6 +5,7 @@
 #include "skin/theme/ThemeElement.h"
 #include "skin/theme/UIStyle.h"
 #include <QImage>
+#include <QList>
 
 class QObject;
 
@@ -44,7 +45,7 @@ void GetBuiltinThemeBitmap(TsuiUIStyle style, ThemeElement element, QImage& bitm
 
 // Decodes, ahead of need, the bitmaps of these elements in the style. For a
 // moment when the program would otherwise wait; they stay decoded.
-void PrepareBuiltinBitmaps(TsuiUIStyle style, std::initializer_list<ThemeElement> elements);
+void PrepareBuiltinBitmaps(TsuiUIStyle style, const QList<ThemeElement>& elements);
 
 // The UIStyle a skinned part starts with: when owner is a form (a top-level
 // widget), the UIStyle of its first direct child that is a TsuiForm;

@@ -1,6 +1,5 @@
 #include "skin/theme/SkinBitmaps.h"
 
-
 void ExtractBitmapFrame(const QImage& source, QImage& dest, int frameCount, int frameIndex)
 {
     if (source.isNull() || source.width() == 0 || source.height() == 0 || frameCount < 1) {

@@ -280,7 +280,8 @@ TEST_F(DriverTest, TheConvertersComplaintSaysWhy)
     r.sourceFile = fakes.makeFolder("papers");
     EXPECT_EQ(driver.start(r), Outcome::Failed);
     EXPECT_EQ(ui.messages,
-              QStringList{ConversionFailedMessage(destination + "/papers.txt", r.sourceFile + " is a folder, not a PDF file")});
+              QStringList{
+                  ConversionFailedMessage(destination + "/papers.txt", r.sourceFile + " is a folder, not a PDF file")});
     r.sourceFile = fakes.path("in dir/locked.pdf");
 
     // With the password the text converter opens it, as the HTML one does.
