@@ -2,8 +2,10 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <iterator>
 
 namespace runtime {
 
@@ -70,7 +72,9 @@ QImage DecodeUncompressedBmp(const QByteArray& bytes)
         return {};
 
     // A palette follows the header for the indexed depths.
-    QList<QRgb> palette;
+    // Indexes past the palette's end read black.
+    QRgb lookup[256];
+    std::fill(std::begin(lookup), std::end(lookup), qRgb(0, 0, 0));
     if (depth <= 8) {
         if (colours == 0 || colours > (1u << depth))
             colours = 1u << depth;
@@ -79,7 +83,7 @@ QImage DecodeUncompressedBmp(const QByteArray& bytes)
             return {};
         for (quint32 i = 0; i < colours; ++i) {
             const auto* entry = reinterpret_cast<const uchar*>(bytes.constData() + at + i * 4);
-            palette.append(qRgb(entry[2], entry[1], entry[0]));
+            lookup[i] = qRgb(entry[2], entry[1], entry[0]);
         }
     }
     // The masks sit in the header's place when it is long enough (V4, V5),
@@ -101,29 +105,33 @@ QImage DecodeUncompressedBmp(const QByteArray& bytes)
     QImage image(width, height, alpha.mask ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
         return {};
+    // One loop per depth: the switch stays out of the per-pixel work, which
+    // the start of the program waits on for every bitmap it shows.
     for (int y = 0; y < height; ++y) {
         const auto* row =
             reinterpret_cast<const uchar*>(bytes.constData() + dataOffset + stride * (bottomUp ? height - 1 - y : y));
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            switch (depth) {
-            case 1:
-            case 4:
-            case 8: {
+        switch (depth) {
+        case 1:
+        case 4:
+        case 8: {
+            const int mask = (1 << depth) - 1;
+            for (int x = 0; x < width; ++x) {
                 const int bit = x * depth;
-                const int index = (row[bit / 8] >> (8 - depth - bit % 8)) & ((1 << depth) - 1);
-                out[x] = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
-                break;
+                out[x] = lookup[(row[bit / 8] >> (8 - depth - bit % 8)) & mask];
             }
-            case 24:
-                out[x] = qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
-                break;
-            default: {
+            break;
+        }
+        case 24:
+            for (int x = 0; x < width; ++x, row += 3)
+                out[x] = qRgb(row[2], row[1], row[0]);
+            break;
+        default:
+            for (int x = 0; x < width; ++x) {
                 const quint32 pixel = qFromLittleEndian<quint32>(row + x * 4);
                 out[x] = qRgba(red(pixel), green(pixel), blue(pixel), alpha.mask ? alpha(pixel) : 255);
-                break;
             }
-            }
+            break;
         }
     }
     return image;
