@@ -88,7 +88,13 @@ void Canvas::copyRect(const QRect& dest, const QImage& source, const QRect& sour
         return;
     const auto mode = m_painter.compositionMode();
     m_painter.setCompositionMode(QPainter::CompositionMode_Source);
-    m_painter.drawImage(dest.topLeft(), StretchNearest(source, sourceRect, dest.width(), dest.height()));
+    // An opaque picture copied at its own size is drawn from where it lies:
+    // the stretched copy would be the same pixels in a new picture.
+    if (dest.size() == sourceRect.size() && source.format() == QImage::Format_RGB32
+        && source.rect().contains(sourceRect))
+        m_painter.drawImage(dest.topLeft(), source, sourceRect);
+    else
+        m_painter.drawImage(dest.topLeft(), StretchNearest(source, sourceRect, dest.width(), dest.height()));
     m_painter.setCompositionMode(mode);
 }
 

@@ -174,6 +174,11 @@ TEST(Canvas, FillsAndCopiesLeaveOutRightAndBottomFramesStayInside)
     canvas.copyRect(Rect(6, 6, 9, 9), CoordinateImage(2, 2), Rect(0, 0, 1, 1));
     EXPECT_EQ(sourceOf(target, 8, 8), QPoint(0, 0));
     EXPECT_EQ(target.pixel(9, 8), qRgb(0, 0, 255));
+    // At its own size, a copy is the source rectangle's pixels, no more.
+    canvas.copyRect(Rect(2, 2, 4, 4), CoordinateImage(5, 5), Rect(1, 2, 3, 4));
+    EXPECT_EQ(sourceOf(target, 2, 2), QPoint(1, 2));
+    EXPECT_EQ(sourceOf(target, 3, 3), QPoint(2, 3));
+    EXPECT_EQ(target.pixel(4, 4), qRgb(255, 0, 0)) << "past the copy, the fill stays";
 }
 
 TEST(Canvas, StretchedCopiesAreNearestNeighbourOpaqueAndBlackOutsideTheSource)
