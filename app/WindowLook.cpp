@@ -46,6 +46,16 @@ WindowLook::WindowLook(TsuiForm* frame, QObject* owner)
     , m_designedHostSize(frame->HostForm() ? frame->HostForm()->size() : QSize())
     , m_hostAfterLook(m_designedHostSize)
 {
+}
+
+void WindowLook::recordDesigned()
+{
+    // Taken when the designed look is first left, not at start: until then
+    // every part still wears it.
+    if (m_recorded || !m_frame)
+        return;
+    m_recorded = true;
+    TsuiForm* frame = m_frame;
     QList<QObject*> parts{frame};
     parts += frame->findChildren<QObject*>();
     // Most parts share a few classes: each class's style-dependent
@@ -172,6 +182,7 @@ void WindowLook::spread(TsuiUIStyle style, TsuiFileTheme* theme)
 {
     if (!m_frame)
         return;
+    recordDesigned();
     m_frame->setFileTheme(theme);
     m_frame->setUIStyle(style);
     SpreadThemeToControls(m_frame, style, theme);

@@ -24,9 +24,9 @@ public:
     static const QString Designed;
     static const QString ThemeFile;
 
-    // Records the designed look of the frame and its parts, as loaded. The
-    // owner must outlive the frame: a theme file in use is destroyed only
-    // after every part that refers to it.
+    // Keeps the designed look of the frame and its parts, as loaded, to come
+    // back to. The owner must outlive the frame: a theme file in use is
+    // destroyed only after every part that refers to it.
     WindowLook(TsuiForm* frame, QObject* owner);
 
     QString choice() const { return m_choice; }
@@ -56,11 +56,13 @@ private:
         QPointer<QObject> part;
         QList<QPair<QByteArray, QVariant>> values; // style first
     };
+    void recordDesigned();
     void spread(TsuiUIStyle style, TsuiFileTheme* theme);
     void noteHostSize();
 
     QPointer<TsuiForm> m_frame;
     QList<Saved> m_designed;
+    bool m_recorded = false;
     QSize m_designedHostSize;
     QSize m_hostAfterLook;
     TsuiFileTheme* m_theme = nullptr;
