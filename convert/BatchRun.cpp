@@ -5,6 +5,7 @@
 #include "convert/Messages.h"
 #include "runtime/Environment.h"
 
+#include <QHash>
 #include <QMap>
 #include <QThread>
 
@@ -43,6 +44,8 @@ ConversionDriver::Outcome ConversionDriver::runBatch(const ConversionRequest& re
     // Failures by document number, so the list follows the folder's order.
     QMap<int, QString> failed;
     int converted = 0;
+    // Each output file and the document writing it.
+    QHash<QString, QString> outputOwners;
     // Converters side by side, one per core: one per document at once
     // would start a thousand processes for a thousand documents.
     ConversionRun run(std::max(1, QThread::idealThreadCount()), [&](DocumentJob& job) {
@@ -61,6 +64,12 @@ ConversionDriver::Outcome ConversionDriver::runBatch(const ConversionRequest& re
             return canceledRun();
         auto job = makeJob(request, mode, directory + u'/' + name, destination);
         job->setProperty("index", i);
+        // Names that differ only in the case of ".pdf" make one output.
+        const auto owner = outputOwners.constFind(job->outputPath());
+        if (owner != outputOwners.cend())
+            job->setOutputTakenBy(*owner);
+        else
+            outputOwners.insert(job->outputPath(), name);
         run.add(std::move(job));
         m_frontEnd.setDocumentProgress(between(35, 77));
         run.advance(i == n - 1);

@@ -74,6 +74,11 @@ void DocumentJob::start()
         fail(QStringLiteral("%1 is a folder, not a PDF file").arg(QDir::toNativeSeparators(m_setup.source)));
         return;
     }
+    if (!m_setup.outputTakenBy.isEmpty()) {
+        fail(QStringLiteral("%1 is already the output of %2")
+                 .arg(QFileInfo(outputPath()).fileName(), m_setup.outputTakenBy));
+        return;
+    }
     m_stage = std::make_unique<PrivateFolder>(m_setup.destination, StagingFolderPrefix);
     if (!m_stage->isValid()) {
         fail(QStringLiteral("cannot write into %1: %2").arg(m_setup.destination, m_stage->errorString()));

@@ -34,6 +34,10 @@ public:
         // Per converter, in milliseconds; 0 for none.
         int timeLimitMs = 0;
         DocumentRecord record;
+        // Set when another document of the same batch already writes this
+        // one's output (a.pdf and a.PDF both make a.txt): this one is then
+        // refused rather than written over it.
+        QString outputTakenBy;
     };
     enum class State { Waiting, Converting, HtmlReady, Converted, Failed, Canceled };
 
@@ -59,6 +63,7 @@ public:
     // The main output's final path (NAME.html, .rtf or .txt).
     QString outputPath() const;
     const Setup& setup() const { return m_setup; }
+    void setOutputTakenBy(const QString& document) { m_setup.outputTakenBy = document; }
 
 signals:
     void changed();

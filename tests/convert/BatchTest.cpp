@@ -130,8 +130,9 @@ TEST_F(BatchTest, SummaryCountsOnlyWrittenDocumentsAndNamesTheFailures)
 
 TEST_F(BatchTest, OnlyThisRunsCompleteOutputCountsAndFailuresSayWhy)
 {
-    // x.pdf and x.PDF write the same x.txt; the locked one fails and must
-    // neither count nor spoil the other's output. "-dash.pdf" must not
+    // x.PDF and x.pdf would both make x.txt: the second is refused rather
+    // than written over the first and counted with it. The first is locked
+    // and fails, so the earlier x.txt stays as it was. "-dash.pdf" must not
     // pass for an option, "ab" keeps its whole name.
     writeStale(destination + "/x.txt");
     const QString folder = folderWith({"x.pdf", "-dash.pdf", "ab"});
@@ -140,12 +141,14 @@ TEST_F(BatchTest, OnlyThisRunsCompleteOutputCountsAndFailuresSayWhy)
     locked.write("locked");
     locked.close();
     EXPECT_EQ(driver.start(request(PlainText, folder + "/*")), Outcome::Failed);
-    EXPECT_EQ(ui.messages.value(0), "Task complete! 3 PDF files have been ripped and converted.");
-    EXPECT_EQ(ui.messages.value(1), BatchFailuresMessage({"x.PDF: Incorrect password"}));
+    EXPECT_EQ(ui.messages.value(0), "Task complete! 2 PDF files have been ripped and converted.");
+    EXPECT_EQ(ui.messages.value(1),
+              BatchFailuresMessage({"x.PDF: Incorrect password", "x.pdf: x.txt is already the output of x.PDF"}));
     QDir out(destination);
     EXPECT_EQ(out.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
               QStringList({"-dash.txt", "ab.txt", "x.txt"}));
-    EXPECT_EQ(contents(destination + "/x.txt"), "converted\n");
+    EXPECT_EQ(contents(destination + "/x.txt"), "earlier run\n");
+    EXPECT_EQ(fakes.runs().size(), 3);
 }
 
 TEST_F(BatchTest, RelativeDestinationIsTheOneBelowTheFolderStartWasPressedIn)
@@ -160,16 +163,14 @@ TEST_F(BatchTest, RelativeDestinationIsTheOneBelowTheFolderStartWasPressedIn)
 
 TEST_F(BatchTest, RtfModesShareFewWordProcessorCallsWithResultsPerDocument)
 {
-    // Same-named documents cannot share a call: LibreOffice names its
-    // output after the input.
-    const QString folder = folderWith({"a.pdf", "b.pdf", "noword.pdf", "c.pdf", "c.PDF"});
+    const QString folder = folderWith({"a.pdf", "b.pdf", "noword.pdf", "c.pdf"});
     EXPECT_EQ(driver.start(request(RtfWithoutImages, folder + "/*")), Outcome::Failed);
-    EXPECT_EQ(ui.messages.value(0), "Task complete! 4 PDF files have been ripped and converted.");
+    EXPECT_EQ(ui.messages.value(0), "Task complete! 3 PDF files have been ripped and converted.");
     EXPECT_EQ(ui.messages.value(1), BatchFailuresMessage({"noword.pdf: LibreOffice could not save noword.rtf"}));
     int calls = 0;
     for (const auto& run : fakes.runs())
         calls += run.arguments.contains("--headless") ? 1 : 0;
-    EXPECT_EQ(calls, 3); // a fresh profile's restart, then one call per distinct name
+    EXPECT_EQ(calls, 2); // a fresh profile's restart, then one call for all
     EXPECT_EQ(QDir(destination).entryList({"*.rtf"}, QDir::Files, QDir::Name),
               QStringList({"a.rtf", "b.rtf", "c.rtf"}));
 }
