@@ -36,7 +36,7 @@ ConversionDriver::Outcome ConversionDriver::runBatch(const ConversionRequest& re
     QString directory;
     const QStringList documents = m_frontEnd.listDocuments(request.sourceFolder, directory);
     if (documents.isEmpty()) {
-        m_frontEnd.showMessage(NoPdfFoundMessage + directory);
+        m_frontEnd.showMessage(NoPdfFoundMessage + Printable(directory));
         return Outcome::Rejected;
     }
 

@@ -4,17 +4,27 @@
 
 namespace convert {
 
+QString Printable(const QString& text)
+{
+    QString shown = text;
+    for (QChar& c : shown) {
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    }
+    return shown;
+}
+
 QString ConversionFailedMessage(const QString& outputPath, const QString& reason)
 {
-    QString text = QStringLiteral("Conversion failed: %1 was not written.").arg(outputPath);
+    QString text = QStringLiteral("Conversion failed: %1 was not written.").arg(Printable(outputPath));
     if (!reason.isEmpty())
-        text += u' ' + reason;
+        text += u' ' + Printable(reason);
     return text;
 }
 
 QString ProcessingStatus(const QString& name)
 {
-    return QStringLiteral("Processing ") + name + QStringLiteral(" ....");
+    return QStringLiteral("Processing ") + Printable(name) + QStringLiteral(" ....");
 }
 
 QString BatchSummaryMessage(int converted)
@@ -25,7 +35,10 @@ QString BatchSummaryMessage(int converted)
 
 QString BatchFailuresMessage(const QStringList& documents)
 {
-    return QStringLiteral("These PDF files could not be converted:\n") + documents.join(u'\n');
+    QStringList lines;
+    for (const QString& document : documents)
+        lines << Printable(document);
+    return QStringLiteral("These PDF files could not be converted:\n") + lines.join(u'\n');
 }
 
 } // namespace convert

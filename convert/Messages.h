@@ -14,6 +14,12 @@ inline const QString ViewResultCaption = QStringLiteral("Information");
 inline const QString DoneStatus = QStringLiteral("Done.");
 inline const QString NoPdfFoundMessage = QStringLiteral("No PDF found in this folder");
 
+// Linux file names may hold control characters, which Windows forbids: a
+// newline would split a line of the console's output or the failure list,
+// an escape sequence would reach the terminal. Names and the converters'
+// words are shown with each control character as "?", as ls shows them.
+QString Printable(const QString& text);
+
 // "Processing NAME ...." while a batch works on one document.
 QString ProcessingStatus(const QString& name);
 // "Task complete! N PDF files have been ripped and converted."

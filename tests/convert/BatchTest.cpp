@@ -218,3 +218,16 @@ TEST_F(BatchTest, CancelDuringTheHtmlWaitEndsTheBatchAndStopsItsConverters)
     EXPECT_TRUE(WaitUntil([&] { return !FakePrograms::isAlive(pids[0]) && !FakePrograms::isAlive(pids[1]); }));
     EXPECT_TRUE(QDir(destination).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
+
+TEST_F(BatchTest, ControlCharactersInNamesAreShownAsQuestionMarks)
+{
+    // A newline would split the failure list's lines, an escape sequence
+    // would reach the console's terminal.
+    fakes.setBehaviour(QStringLiteral("empty"));
+    const QString folder = folderWith({"two\nlines.pdf", "\x1b]0;title\a.pdf"});
+    EXPECT_EQ(driver.start(request(PlainText, folder)), Outcome::Failed);
+    EXPECT_TRUE(ui.statuses.contains("Processing two?lines.pdf ....")) << ui.statuses.join('|').toStdString();
+    EXPECT_EQ(ui.messages.value(1),
+              BatchFailuresMessage({"?]0;title?.pdf: " + NotWrittenReason, "two?lines.pdf: " + NotWrittenReason}));
+    EXPECT_EQ(ui.messages.value(1).count(u'\n'), 2);
+}
