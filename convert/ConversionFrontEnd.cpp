@@ -22,7 +22,9 @@ bool ConversionFrontEnd::askToViewResult()
 
 void ConversionFrontEnd::openResult(const QString& quotedPath)
 {
-    runtime::ShellOpen(quotedPath);
+    // The user asked to see it: a silent failure would look like a hang.
+    if (!runtime::ShellOpen(quotedPath))
+        showMessage(CannotOpenResultMessage(quotedPath));
 }
 
 QStringList ConversionFrontEnd::listDocuments(const QString& folderText, QString& directory)

@@ -69,9 +69,16 @@ QString DocumentJob::outputPath() const
 void DocumentJob::start()
 {
     m_state = State::Converting;
-    // A converter handed a folder only says it found no trailer in it.
-    if (QFileInfo(m_setup.source).isDir()) {
+    // A converter handed a folder only says it found no trailer in it; one
+    // handed a named pipe or a device waits on it until the time limit.
+    const QFileInfo source(m_setup.source);
+    if (source.isDir()) {
         fail(QStringLiteral("%1 is a folder, not a PDF file").arg(QDir::toNativeSeparators(m_setup.source)));
+        return;
+    }
+    if (source.exists() && !source.isFile()) {
+        fail(QStringLiteral("%1 is a named pipe or a device, not a PDF file")
+                 .arg(QDir::toNativeSeparators(m_setup.source)));
         return;
     }
     if (!m_setup.outputTakenBy.isEmpty()) {

@@ -22,6 +22,11 @@ QString ConversionFailedMessage(const QString& outputPath, const QString& reason
     return text;
 }
 
+QString CannotOpenResultMessage(const QString& path)
+{
+    return QStringLiteral("Cannot open %1: no program could be started to show it.").arg(Printable(path));
+}
+
 QString ProcessingStatus(const QString& name)
 {
     return QStringLiteral("Processing ") + Printable(name) + QStringLiteral(" ....");

@@ -34,4 +34,8 @@ inline const QString NotWrittenReason = QStringLiteral("no output was written");
 // a failed converter is never reported as success.
 QString ConversionFailedMessage(const QString& outputPath, const QString& reason = {});
 
+// When the result was written but the desktop could start no program to
+// show it (no display, nothing associated with the file's type).
+QString CannotOpenResultMessage(const QString& path);
+
 } // namespace convert

@@ -206,6 +206,17 @@ TEST(RealConverters, EveryModeWritesItsOutput)
     }
 }
 
+TEST(RealConverters, AResultThatCannotBeOpenedIsSaidSo)
+{
+    // The offscreen platform opens no documents, as a session without a
+    // desktop; the conversion itself still succeeded.
+    QTemporaryDir dest;
+    const Result r = quarlex({"--convert", sample, "--dest", dest.path(), "--mode", "PDF -> TEXT / TXT", "--open"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.errors.contains(convert::CannotOpenResultMessage('"' + dest.path() + "/sample.txt\"")))
+        << r.errors.join('|').toStdString();
+}
+
 TEST(RealConverters, EncryptedPdfOpensWithAUserPasswordHoldingABlank)
 {
     qunsetenv("windir");

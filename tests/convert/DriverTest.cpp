@@ -20,6 +20,8 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
+
 using namespace convert;
 using Outcome = ConversionDriver::Outcome;
 
@@ -282,6 +284,14 @@ TEST_F(DriverTest, TheConvertersComplaintSaysWhy)
     EXPECT_EQ(ui.messages,
               QStringList{
                   ConversionFailedMessage(destination + "/papers.txt", r.sourceFile + " is a folder, not a PDF file")});
+    // So is a named pipe, which a converter would wait on until its time limit.
+    ui = RecordingFrontEnd();
+    r.sourceFile = fakes.makeFolder("pipes") + "/pipe.pdf";
+    ASSERT_EQ(mkfifo(QFile::encodeName(r.sourceFile).constData(), 0600), 0);
+    EXPECT_EQ(driver.start(r), Outcome::Failed);
+    EXPECT_EQ(ui.messages,
+              QStringList{ConversionFailedMessage(destination + "/pipe.txt",
+                                                  r.sourceFile + " is a named pipe or a device, not a PDF file")});
     r.sourceFile = fakes.path("in dir/locked.pdf");
 
     // With the password the text converter opens it, as the HTML one does.
