@@ -4,11 +4,21 @@
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
+#include <pthread.h>
 
 namespace runtime {
 
 FontConfigPreload::FontConfigPreload() : m_thread([this] { run(); })
 {
+    const std::lock_guard lock(m_lock);
+    if (sched_getaffinity(0, sizeof m_allowedCores, &m_allowedCores) != 0 || CPU_COUNT(&m_allowedCores) < 2)
+        return;
+    const int here = sched_getcpu();
+    if (here < 0)
+        return;
+    cpu_set_t others = m_allowedCores;
+    CPU_CLR(here, &others);
+    m_awayFromCreator = pthread_setaffinity_np(m_thread.native_handle(), sizeof others, &others) == 0;
 }
 
 FontConfigPreload::~FontConfigPreload()
@@ -20,6 +30,8 @@ void FontConfigPreload::run()
 {
     FcInit();
     std::unique_lock lock(m_lock);
+    if (m_awayFromCreator)
+        pthread_setaffinity_np(pthread_self(), sizeof m_allowedCores, &m_allowedCores);
     m_configRead = true;
     m_changed.notify_all();
     m_changed.wait(lock, [this] { return m_next != Next::Wait; });

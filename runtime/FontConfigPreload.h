@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <sched.h>
 #include <thread>
 
 namespace runtime {
@@ -22,6 +23,10 @@ namespace runtime {
 // join() waits for the thread, and must be called before the application
 // object goes; the destructor calls it too, so the thread never outlives
 // its owner.
+//
+// Linux tends to queue a new thread on its creator's core, where it waits
+// for the creator's time slice (often 2-3 ms) while another core idles:
+// the reading starts on another core and is free to move once done.
 class FontConfigPreload {
 public:
     FontConfigPreload();
@@ -38,6 +43,10 @@ private:
     std::mutex m_lock;
     std::condition_variable m_changed;
     bool m_configRead = false;
+    // Set when the thread was started away from this core; the cores it
+    // may use again afterwards.
+    bool m_awayFromCreator = false;
+    cpu_set_t m_allowedCores{};
     enum class Next { Wait, List, Stop } m_next = Next::Wait;
     std::thread m_thread;
 };
