@@ -123,34 +123,44 @@ Qt::CursorShape CursorForHitTest(int code)
     }
 }
 
+QList<int> CornerInsets(QSize size, int corner)
+{
+    const double a = std::min({double(corner), double(size.width()), double(size.height())}) / 2.0;
+    QList<int> insets;
+    if (a <= 0)
+        return insets;
+    const int band = int(std::ceil(a));
+    for (int y = 0; y < band; ++y) {
+        const double dy = a - (y + 0.5);
+        insets.append(dy > 0 ? int(std::lround(a - std::sqrt(a * a - dy * dy))) : 0);
+    }
+    return insets;
+}
+
 namespace {
 
 // A rectangle with all four corners rounded by an ellipse of diameter d,
 // built row by row so the outline is the same on every window system.
 QRegion RoundRectRegion(QRect rect, int d)
 {
-    const double a = std::min({double(d), double(rect.width()), double(rect.height())}) / 2.0;
-    const int band = int(std::ceil(a));
+    const QList<int> insets = CornerInsets(rect.size(), d);
+    const int band = int(insets.size());
     QRegion region;
     int rowStart = 0;
-    int rowInset = -1;
     auto flush = [&](int rowEnd) {
-        if (rowInset < 0 || rowEnd <= rowStart)
-            return;
-        const QRect top(rect.left() + rowInset, rect.top() + rowStart, rect.width() - 2 * rowInset, rowEnd - rowStart);
+        const int inset = insets[rowStart];
+        const QRect top(rect.left() + inset, rect.top() + rowStart, rect.width() - 2 * inset, rowEnd - rowStart);
         region += top;
         region += QRect(top.left(), rect.bottom() + 1 - rowEnd, top.width(), rowEnd - rowStart);
     };
-    for (int y = 0; y < band; ++y) {
-        const double dy = a - (y + 0.5);
-        const int inset = dy > 0 ? int(std::lround(a - std::sqrt(a * a - dy * dy))) : 0;
-        if (inset != rowInset) {
+    for (int y = 1; y < band; ++y) {
+        if (insets[y] != insets[rowStart]) {
             flush(y);
             rowStart = y;
-            rowInset = inset;
         }
     }
-    flush(band);
+    if (band > 0)
+        flush(band);
     region += QRect(rect.left(), rect.top() + band, rect.width(), rect.height() - 2 * band);
     return region;
 }

@@ -58,6 +58,13 @@ int TitleBarEdgeHitTest(QPoint bar, int hostClientWidth, bool sizeable, bool max
 Qt::Edges EdgesForHitTest(int code);
 Qt::CursorShape CursorForHitTest(int code);
 
+// How far in from each side the top rows of a rectangle of `size` with
+// corners rounded by an ellipse of `corner` pixels start, from row 0 down
+// to the first row that runs the whole width (not included); empty for
+// `corner` 0. The window's outline and the line the title bar draws along it
+// both come from here, so they meet on both sides.
+QList<int> CornerInsets(QSize size, int corner);
+
 // The window's outline: a rectangle whose two top corners are rounded with
 // an ellipse of `corner` pixels; the bottom corners are squared off again.
 // `corner` 0 gives the plain rectangle.

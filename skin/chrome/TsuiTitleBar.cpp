@@ -16,6 +16,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 // The caption colour of an inactive window (the system's inactive caption).
 constexpr runtime::TColor kInactiveCaption = 0x80000003;
@@ -274,14 +276,25 @@ QImage TsuiTitleBar::Compose() const
     DrawSections(bitmap);
     DrawButtonsAndCaption(bitmap);
     if (UIStyle() != TsuiUIStyle::WinXP && m_roundCorner != 0 && ParentIsSkinForm()) {
-        // Only the top edge and the rounded corners of this outline land
-        // inside the bar; its sides lie just outside it.
+        // The line along the window's outline, which runs one pixel outside
+        // the bar on each side: only its top edge and the rounded corners
+        // land inside the bar. Each corner row runs from its own inset to
+        // the row above's, mirrored on the right, so the line meets the
+        // outline on both sides.
         runtime::Canvas canvas(&bitmap);
         QPainter& p = canvas.painter();
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(runtime::ColorFromTColor(m_outlineColor));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRect(-1, 0, width() + 1, height() + 49), (m_roundCorner + 1) / 2.0, m_roundCorner / 2.0);
+        const int outer = width() + 2;
+        const QList<int> insets = chrome::CornerInsets(QSize(outer, height() + 50), m_roundCorner);
+        const int top = insets.isEmpty() ? 0 : insets[0];
+        p.drawLine(top - 1, 0, outer - 2 - top, 0);
+        for (int y = 1; y < insets.size(); ++y) {
+            const int from = insets[y];
+            const int to = std::max(from, insets[y - 1] - 1);
+            p.drawLine(from - 1, y, to - 1, y);
+            p.drawLine(outer - 2 - from, y, outer - 2 - to, y);
+        }
     }
     return bitmap;
 }

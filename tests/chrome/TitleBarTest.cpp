@@ -47,6 +47,18 @@ TEST_F(TitleBar, WindowOutlineRoundsTopCorners)
     EXPECT_FALSE(mask.contains(QPoint(601, 0)));
     EXPECT_TRUE(mask.contains(QPoint(300, 0)));
     EXPECT_TRUE(mask.contains(QPoint(0, 399)));
+    // The line drawn along it meets it at both corners: they mirror each
+    // other, and every pixel of the line is inside the window.
+    const QImage bar = this->bar()->Compose();
+    const QRgb line = qRgb(0, 0, 0);
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            EXPECT_EQ(bar.pixel(x, y) == line, bar.pixel(599 - x, y) == line) << x << "," << y;
+            if (bar.pixel(x, y) == line) {
+                EXPECT_TRUE(mask.contains(QPoint(x + 1, y)) && mask.contains(QPoint(600 - x, y))) << x << "," << y;
+            }
+        }
+    }
     // The outline follows the window's size.
     host->resize(700, 450);
     EXPECT_TRUE(host->mask().contains(QPoint(699, 449)));
