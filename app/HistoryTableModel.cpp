@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QDateTime>
 #include <QSqlRecord>
 #include <QStyle>
 
@@ -18,6 +19,14 @@ const struct {
     {"started_at", "Started"}, {"source", "Source"},   {"mode", "Mode"},     {"destination", "Destination"},
     {"output", "Output"},      {"outcome", "Outcome"}, {"reason", "Reason"}, {"duration_ms", "Duration (ms)"},
 };
+
+// Start times are stored in UTC; the window shows them in the user's own
+// time. A value that is not a time (the file is not trusted) shows as stored.
+QString LocalTimeText(const QString& storedUtc)
+{
+    const QDateTime time = QDateTime::fromString(storedUtc, Qt::ISODateWithMs);
+    return time.isValid() ? time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : storedUtc;
+}
 
 } // namespace
 
@@ -35,6 +44,12 @@ bool HistoryTableModel::isFailed(int row) const
 
 QVariant HistoryTableModel::data(const QModelIndex& index, int role) const
 {
+    // The exact stored time stays one hover away.
+    if (index.isValid() && index.column() == column("started_at")
+        && (role == Qt::DisplayRole || role == Qt::ToolTipRole)) {
+        const QString stored = QSqlTableModel::data(index, Qt::DisplayRole).toString();
+        return role == Qt::DisplayRole ? LocalTimeText(stored) : stored;
+    }
     if (!index.isValid() || !isFailed(index.row()))
         return QSqlTableModel::data(index, role);
     switch (role) {

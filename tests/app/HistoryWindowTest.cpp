@@ -76,6 +76,13 @@ TEST_F(HistoryWindowTest, ListsNewestFirstWithFailuresMarkedAndFollowsTheNavigat
     ASSERT_EQ(rowCount(), 3);
     EXPECT_EQ(cell(0, 2), dir.path());
     EXPECT_EQ(cell(2, 2), QStringLiteral("/docs/a.pdf"));
+    // Started in UTC, shown in local time (two hours east here), exact on hover.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "XST-2");
+    EXPECT_EQ(cell(0, 1), QStringLiteral("2026-12-01 12:00:00"));
+    EXPECT_EQ(window->table()->model()->index(0, 1).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("2026-12-01T10:00:00Z"));
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
     const QModelIndex failedOutcome = window->table()->model()->index(1, 6);
     EXPECT_EQ(failedOutcome.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Failed: damaged file"));
     EXPECT_TRUE(failedOutcome.data(Qt::ForegroundRole).isValid());
