@@ -30,7 +30,9 @@ QPointer<TsuiForm> s_hookOwner;
 
 // Sees every event the application delivers, for the frame that holds the
 // hook: Alt+Space opens its system menu under its title bar, and key
-// presses are offered to its menu's shortcuts.
+// presses are offered to its menu's shortcuts. Most Linux window managers
+// keep Alt+Space for their own window menu, so F10, the desktops' key for a
+// window's menu, opens it too while the frame's window is the active one.
 class ApplicationHook : public QObject {
 public:
     explicit ApplicationHook(TsuiForm* frame) : m_frame(frame) { qApp->installEventFilter(this); }
@@ -41,9 +43,11 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::AltModifier) {
+        const bool altSpace = key->key() == Qt::Key_Space && key->modifiers() == Qt::AltModifier;
+        const bool f10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier;
+        if (altSpace || f10) {
             QWidget* host = m_frame->HostForm();
-            if (!host)
+            if (!host || (f10 && !host->isActiveWindow()))
                 return false;
             const QPoint at(host->x(), host->y() + m_frame->TitleBar()->height());
             m_frame->TitleBar()->PopupSystemMenu(at);

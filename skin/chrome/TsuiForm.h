@@ -23,7 +23,7 @@ class FrameMenuBar;
 // carries the title bar. An event filter on the host stands in for the
 // frame that the window manager no longer draws: edge resizing, confining
 // a maximised window to the work area, active/inactive captions, the
-// outline after every size change, and Alt+Space for the system menu.
+// outline after every size change, and Alt+Space or F10 for the system menu.
 //
 // While Menu is assigned the frame shows a menu bar under its title bar.
 //

@@ -223,7 +223,7 @@ TEST_F(Form, AThemeOwnedByTheFrameDiesWithItQuietly)
     host.reset();
 }
 
-TEST_F(Form, AltSpaceOpensTheSystemMenuUnderTheTitleBar)
+TEST_F(Form, AltSpaceAndF10OpenTheSystemMenuUnderTheTitleBar)
 {
     host->move(40, 30);
     host->show();
@@ -231,6 +231,19 @@ TEST_F(Form, AltSpaceOpensTheSystemMenuUnderTheTitleBar)
     TsuiTitleBarPopupMenu* menu = frame->TitleBar()->SystemMenu();
     WAIT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), QPoint(40, 30 + frame->TitleBar()->height()));
+    menu->hide();
+    // F10, where the window manager keeps Alt+Space: only in the frame's
+    // own window, which another window may hold the keyboard from.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QTest::keyClick(&other, Qt::Key_F10);
+    EXPECT_FALSE(menu->isVisible());
+    host->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
+    QTest::keyClick(frame, Qt::Key_F10);
+    WAIT_TRUE(menu->isVisible());
     menu->hide();
 }
 
