@@ -3,6 +3,7 @@
 #include "runtime/RuntimeError.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using themefile::Entry;
 using themefile::RecordKind;
@@ -23,12 +24,20 @@ QString ThemeFileKey(const QString& name)
 
 TsuiThemeFileReader::TsuiThemeFileReader(const QString& fileName)
 {
+    // Opening a named pipe waits for a writer, and a device such as
+    // /dev/zero never ends: only plain files are read, and never more than
+    // the largest theme file.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        fail(fileName, QStringLiteral("not a regular file"));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw runtime::RuntimeError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
     if (file.size() > MaxFileSize)
         fail(fileName, QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
-    m_bytes = file.readAll();
+    m_bytes = file.read(MaxFileSize + 1);
+    if (m_bytes.size() > MaxFileSize)
+        fail(fileName, QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
     if (m_bytes.size() != file.size())
         fail(fileName, QStringLiteral("the file could not be read whole"));
 

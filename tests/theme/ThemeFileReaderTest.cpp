@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 using namespace themefile;
 
 namespace {
@@ -157,6 +159,18 @@ TEST_F(ThemeFileReader, MalformedFilesAreRejectedWithTheFileAndTheFault)
 TEST_F(ThemeFileReader, AFileThatCannotBeOpenedRaises)
 {
     EXPECT_THROW(TsuiThemeFileReader(dir.filePath(QStringLiteral("absent"))), runtime::RuntimeError);
+    // A named pipe would wait for a writer and a device never ends: both
+    // are refused without being read.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.theme"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {pipe, QStringLiteral("/dev/zero")}) {
+        try {
+            TsuiThemeFileReader reader(path);
+            ADD_FAILURE() << path.toStdString();
+        } catch (const runtime::RuntimeError& e) {
+            EXPECT_TRUE(e.message().contains(QLatin1String("not a regular file"))) << e.what();
+        }
+    }
 }
 
 TEST_F(ThemeFileReader, TopDownBitmapsAreSound)
