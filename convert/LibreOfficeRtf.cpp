@@ -9,6 +9,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
+#include <limits>
+
 namespace convert {
 
 namespace {
@@ -111,11 +114,19 @@ void LibreOfficeRtf::startNextGroup()
         arguments << m_tasks[i].htmlPath;
     runtime::ChildProcess::Options options;
     options.workingDirectory = m_outFolder->path();
-    options.timeLimitMs = m_timeLimitMs > 0 ? m_timeLimitMs * int(group.size()) : 0;
+    options.timeLimitMs = groupTimeLimitMs(m_timeLimitMs, group.size());
     m_child = runtime::ChildProcess::launch(program(), arguments, options);
     connect(m_child.data(), &runtime::ChildProcess::ended, this, &LibreOfficeRtf::groupEnded);
     if (m_child->hasEnded())
         groupEnded();
+}
+
+int LibreOfficeRtf::groupTimeLimitMs(int perDocumentMs, qsizetype documents)
+{
+    if (perDocumentMs <= 0 || documents <= 0)
+        return 0;
+    const qint64 limit = qint64(perDocumentMs) * documents;
+    return int(std::min<qint64>(limit, std::numeric_limits<int>::max()));
 }
 
 void LibreOfficeRtf::groupEnded()

@@ -35,6 +35,11 @@ public:
     static void setProgram(const QString& program);
     static QString program();
 
+    // One call's time limit: each document's, for every document it holds.
+    // 0 (no limit) stays 0; the sum stops at the longest a timer takes
+    // rather than wrapping round to no limit or to a moment.
+    static int groupTimeLimitMs(int perDocumentMs, qsizetype documents);
+
 private:
     void startNextGroup();
     void groupEnded();

@@ -6,6 +6,7 @@
 #include "common/QStringPrinter.h"
 #include "common/WaitUntil.h"
 #include "convert/ConversionDriver.h"
+#include "convert/LibreOfficeRtf.h"
 #include "convert/Messages.h"
 #include "convert/RipMode.h"
 
@@ -14,6 +15,8 @@
 #include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace convert;
 using Outcome = ConversionDriver::Outcome;
@@ -159,6 +162,16 @@ TEST_F(BatchTest, RelativeDestinationIsTheOneBelowTheFolderStartWasPressedIn)
     r.destination = "out";
     EXPECT_EQ(driver.start(r), Outcome::Converted);
     EXPECT_EQ(contents(destination + "/a.txt"), "converted\n");
+}
+
+TEST(LibreOfficeRtfLimit, OneCallHasEachDocumentsTimeAndNeverWrapsRound)
+{
+    EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(600000, 3), 1800000);
+    EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(0, 5), 0);
+    // 7158 documents at the default ten minutes passed the largest int and
+    // came back negative: no limit at all.
+    EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(600000, 7158), std::numeric_limits<int>::max());
+    EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(std::numeric_limits<int>::max(), 2), std::numeric_limits<int>::max());
 }
 
 TEST_F(BatchTest, RtfModesShareFewWordProcessorCallsWithResultsPerDocument)
