@@ -168,10 +168,10 @@ TEST(LibreOfficeRtfLimit, OneCallHasEachDocumentsTimeAndNeverWrapsRound)
 {
     EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(600000, 3), 1800000);
     EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(0, 5), 0);
-    // 7158 documents at the default ten minutes passed the largest int and
-    // came back negative: no limit at all.
-    EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(600000, 7158), std::numeric_limits<int>::max());
-    EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(std::numeric_limits<int>::max(), 2), std::numeric_limits<int>::max());
+    // A call of 16 documents at --timeout 268500 (three days) came to 17
+    // minutes; at the longest timeout, to no limit at all.
+    EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(268500000, 16), std::numeric_limits<int>::max());
+    EXPECT_EQ(LibreOfficeRtf::groupTimeLimitMs(std::numeric_limits<int>::max(), 16), std::numeric_limits<int>::max());
 }
 
 TEST_F(BatchTest, RtfModesShareFewWordProcessorCallsWithResultsPerDocument)
