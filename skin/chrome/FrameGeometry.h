@@ -58,11 +58,12 @@ int TitleBarEdgeHitTest(QPoint bar, int hostClientWidth, bool sizeable, bool max
 Qt::Edges EdgesForHitTest(int code);
 Qt::CursorShape CursorForHitTest(int code);
 
-// How far in from each side the top rows of a rectangle of `size` with
-// corners rounded by an ellipse of `corner` pixels start, from row 0 down
-// to the first row that runs the whole width (not included); empty for
-// `corner` 0. The window's outline and the line the title bar draws along it
-// both come from here, so they meet on both sides.
+// How far in from each side each of the top rows of a rectangle of `size`
+// with corners rounded by an ellipse of `corner` pixels starts, for the
+// rows the rounding can reach (half the ellipse, rounded up; the last ones
+// may be 0 already); empty for `corner` 0. The window's outline and the line
+// the title bar draws along it both come from here, so they meet on both
+// sides.
 QList<int> CornerInsets(QSize size, int corner);
 
 // The window's outline: a rectangle whose two top corners are rounded with
