@@ -4,6 +4,7 @@
 #include "app/RememberedChoices.h"
 #include "app/SourceChoice.h"
 #include "app/StyleMenu.h"
+#include "app/TypedPath.h"
 #include "app/UserGuide.h"
 #include "app/WindowLook.h"
 #include "convert/Zoom.h"
@@ -337,9 +338,10 @@ convert::ConversionRequest TForm1::gatherRequest() const
 {
     convert::ConversionRequest request;
     request.ripModeText = suiComboBox1->currentText();
-    request.sourceFile = AHMFileLookup1->text();
-    request.sourceFolder = AHMFolderLookup1->text();
-    request.destination = AHMFolderLookup2->text();
+    const QString home = QDir::homePath();
+    request.sourceFile = app::ExpandHome(AHMFileLookup1->text(), home);
+    request.sourceFolder = app::ExpandHome(AHMFolderLookup1->text(), home);
+    request.destination = app::ExpandHome(AHMFolderLookup2->text(), home);
     request.options.authorizationRequired = suiCheckBox4->checked();
     request.options.ownerPassword = suiEdit5->text();
     request.options.userPassword = suiEdit6->text();

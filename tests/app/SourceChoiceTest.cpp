@@ -1,4 +1,5 @@
 #include "app/SourceChoice.h"
+#include "app/TypedPath.h"
 
 #include "common/QStringPrinter.h"
 
@@ -60,6 +61,14 @@ TEST_F(SourceChoiceTest, DropTakesOnePdfOneFolderOrPdfsOfOneFolder)
     };
     for (const QStringList& paths : refused)
         EXPECT_EQ(app::SourceFromDrop(paths).kind, SourceChoice::None) << paths.join(' ').toStdString();
+}
+
+TEST(TypedPath, TildeStandsForTheHomeFolderOnlyAtTheStart)
+{
+    EXPECT_EQ(app::ExpandHome("~", "/home/ann"), "/home/ann");
+    EXPECT_EQ(app::ExpandHome("~/pdfs/*.PDF", "/home/ann"), "/home/ann/pdfs/*.PDF");
+    for (const char* kept : {"~bob/x", "a/~/b", "/srv/~", "", "~x.pdf"})
+        EXPECT_EQ(app::ExpandHome(kept, "/home/ann"), kept);
 }
 
 // A file manager offers "Open with QUARLEX" for PDF files and hands the file

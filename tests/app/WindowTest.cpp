@@ -145,8 +145,11 @@ TEST_F(WindowTest, ZoomWithoutPercentSignIsResetWhenFocusLeaves)
 TEST_F(WindowTest, OneFileInEveryModeFromTheControlsToTheProgressBars)
 {
     const QString source = fakes.path(QStringLiteral("in dir/Report.pdf"));
-    form.AHMFileLookup1->setText(source);
-    form.AHMFolderLookup2->setText(destination);
+    // Typed as on Linux, from the home folder.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(QFileInfo(destination).path()));
+    form.AHMFileLookup1->setText(QStringLiteral("~/in dir/Report.pdf"));
+    form.AHMFolderLookup2->setText(QStringLiteral("~/out dir"));
     form.suiCheckBox2->setChecked(true);
     form.suiEdit4->setText(QStringLiteral("150%"));
     form.suiCheckBox4->setChecked(true);
@@ -177,6 +180,7 @@ TEST_F(WindowTest, OneFileInEveryModeFromTheControlsToTheProgressBars)
         EXPECT_TRUE(QFile::exists(destination + "/Report" + final));
         EXPECT_TRUE(form.suiButton1->isEnabled());
     }
+    qputenv("HOME", home);
 }
 
 TEST_F(WindowTest, StartIsIgnoredWhileARunGoesOnAndCancelStaysLive)
