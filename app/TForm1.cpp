@@ -339,9 +339,9 @@ convert::ConversionRequest TForm1::gatherRequest() const
     convert::ConversionRequest request;
     request.ripModeText = suiComboBox1->currentText();
     const QString home = QDir::homePath();
-    request.sourceFile = app::ExpandHome(AHMFileLookup1->text(), home);
-    request.sourceFolder = app::ExpandHome(AHMFolderLookup1->text(), home);
-    request.destination = app::ExpandHome(AHMFolderLookup2->text(), home);
+    request.sourceFile = app::TypedLocalPath(AHMFileLookup1->text(), home);
+    request.sourceFolder = app::TypedLocalPath(AHMFolderLookup1->text(), home);
+    request.destination = app::TypedLocalPath(AHMFolderLookup2->text(), home);
     request.options.authorizationRequired = suiCheckBox4->checked();
     request.options.ownerPassword = suiEdit5->text();
     request.options.userPassword = suiEdit6->text();

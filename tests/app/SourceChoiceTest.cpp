@@ -63,12 +63,15 @@ TEST_F(SourceChoiceTest, DropTakesOnePdfOneFolderOrPdfsOfOneFolder)
         EXPECT_EQ(app::SourceFromDrop(paths).kind, SourceChoice::None) << paths.join(' ').toStdString();
 }
 
-TEST(TypedPath, TildeStandsForTheHomeFolderOnlyAtTheStart)
+TEST(TypedPath, TildeAtTheStartAndPastedFileUrlsNameLocalPaths)
 {
-    EXPECT_EQ(app::ExpandHome("~", "/home/ann"), "/home/ann");
-    EXPECT_EQ(app::ExpandHome("~/pdfs/*.PDF", "/home/ann"), "/home/ann/pdfs/*.PDF");
-    for (const char* kept : {"~bob/x", "a/~/b", "/srv/~", "", "~x.pdf"})
-        EXPECT_EQ(app::ExpandHome(kept, "/home/ann"), kept);
+    EXPECT_EQ(app::TypedLocalPath("~", "/home/ann"), "/home/ann");
+    EXPECT_EQ(app::TypedLocalPath("~/pdfs/*.PDF", "/home/ann"), "/home/ann/pdfs/*.PDF");
+    EXPECT_EQ(app::TypedLocalPath("file:///home/ann/a%20b.pdf", "/x"), "/home/ann/a b.pdf");
+    // Another machine's file, other addresses and other tildes stay as typed.
+    for (const char* kept : {"~bob/x", "a/~/b", "/srv/~", "", "~x.pdf", "file://server/share/a.pdf",
+                             "https://example.org/a.pdf", "file%3A/a.pdf"})
+        EXPECT_EQ(app::TypedLocalPath(kept, "/home/ann"), kept);
 }
 
 // A file manager offers "Open with QUARLEX" for PDF files and hands the file
