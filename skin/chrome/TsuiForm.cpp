@@ -29,10 +29,12 @@ constexpr int kMinHostHeight = 50;
 QPointer<TsuiForm> s_hookOwner;
 
 // Sees every event the application delivers, for the frame that holds the
-// hook: Alt+Space opens its system menu under its title bar, and key
-// presses are offered to its menu's shortcuts. Most Linux window managers
-// keep Alt+Space for their own window menu, so F10, the desktops' key for a
-// window's menu, opens it too while the frame's window is the active one.
+// hook: Alt+Space opens a system menu under its title bar, and key presses
+// are offered to its menu's shortcuts. Most Linux window managers keep
+// Alt+Space for their own window menu, so F10, the desktops' key for a
+// window's menu, opens it too. The menu is the active window's when that
+// window has a frame (another skinned window of the program); otherwise
+// Alt+Space opens the hook's own and F10 nothing.
 class ApplicationHook : public QObject {
 public:
     explicit ApplicationHook(TsuiForm* frame) : m_frame(frame) { qApp->installEventFilter(this); }
@@ -46,17 +48,31 @@ protected:
         const bool altSpace = key->key() == Qt::Key_Space && key->modifiers() == Qt::AltModifier;
         const bool f10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier;
         if (altSpace || f10) {
-            QWidget* host = m_frame->HostForm();
-            if (!host || (f10 && !host->isActiveWindow()))
+            TsuiForm* frame = activeFrame();
+            if (!frame && altSpace)
+                frame = m_frame;
+            QWidget* host = frame ? frame->HostForm() : nullptr;
+            if (!host)
                 return false;
-            const QPoint at(host->x(), host->y() + m_frame->TitleBar()->height());
-            m_frame->TitleBar()->PopupSystemMenu(at);
+            frame->TitleBar()->PopupSystemMenu(QPoint(host->x(), host->y() + frame->TitleBar()->height()));
             return true;
         }
         return m_frame->CheckMenuShortCut(key->keyCombination()) != 0;
     }
 
 private:
+    static TsuiForm* activeFrame()
+    {
+        QWidget* active = QApplication::activeWindow();
+        if (!active)
+            return nullptr;
+        for (TsuiForm* frame : active->findChildren<TsuiForm*>()) {
+            if (frame->HostForm() == active)
+                return frame;
+        }
+        return nullptr;
+    }
+
     TsuiForm* m_frame;
 };
 

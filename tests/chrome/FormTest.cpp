@@ -232,14 +232,27 @@ TEST_F(Form, AltSpaceAndF10OpenTheSystemMenuUnderTheTitleBar)
     WAIT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), QPoint(40, 30 + frame->TitleBar()->height()));
     menu->hide();
-    // F10, where the window manager keeps Alt+Space: only in the frame's
-    // own window, which another window may hold the keyboard from.
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    QTest::keyClick(&other, Qt::Key_F10);
+    // F10, where the window manager keeps Alt+Space, opens the active
+    // window's menu: none in a window without a frame, a second skinned
+    // window's own (not the first's) in that one.
+    QWidget plain;
+    plain.show();
+    plain.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&plain));
+    QTest::keyClick(&plain, Qt::Key_F10);
     EXPECT_FALSE(menu->isVisible());
+    QWidget second;
+    auto* secondFrame = new TsuiForm(&second);
+    second.show();
+    second.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
+    TsuiTitleBarPopupMenu* secondMenu = secondFrame->TitleBar()->SystemMenu();
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_F10), QKeyCombination(Qt::AltModifier, Qt::Key_Space)}) {
+        QTest::keyClick(&second, key.key(), key.keyboardModifiers());
+        WAIT_TRUE(secondMenu->isVisible());
+        EXPECT_FALSE(menu->isVisible());
+        secondMenu->hide();
+    }
     host->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
     QTest::keyClick(frame, Qt::Key_F10);
