@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace forms {
 
@@ -199,7 +200,7 @@ void LoadFormFile(QObject* form, const QString& path)
             s_prepared.erase(found);
         }
     }
-    LoadForm(form, prepared ? *prepared : readFormFile(path));
+    LoadForm(form, prepared ? std::move(*prepared) : readFormFile(path));
 }
 
 namespace {

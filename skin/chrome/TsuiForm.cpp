@@ -61,16 +61,11 @@ protected:
     }
 
 private:
+    // A form's frame is its one direct child of the class.
     static TsuiForm* activeFrame()
     {
         QWidget* active = QApplication::activeWindow();
-        if (!active)
-            return nullptr;
-        for (TsuiForm* frame : active->findChildren<TsuiForm*>()) {
-            if (frame->HostForm() == active)
-                return frame;
-        }
-        return nullptr;
+        return active ? active->findChild<TsuiForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     }
 
     TsuiForm* m_frame;
