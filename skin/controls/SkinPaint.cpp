@@ -78,14 +78,14 @@ void DrawSingleLine(runtime::Canvas& canvas, const QRect& rect, int alignment, c
     if (rect.isEmpty() || text.isEmpty())
         return;
     QPainter& p = canvas.painter();
-    // Text is drawn without smoothing, as the skin's pictures were designed
-    // for, so every glyph pixel either has the text colour or is untouched.
-    // That makes a text picture laid over the canvas the very same as text
-    // drawn on it, so the pictures are kept: laying out text is by far the
-    // dearest step of a repaint. On a HiDPI canvas the picture has the
-    // canvas's ratio, so the glyphs are drawn at full resolution.
-    QFont font = p.font();
-    font.setStyleStrategy(QFont::NoAntialias);
+    // Smoothed like the labels and fields beside the captions: unsmoothed,
+    // the hinted glyphs land on whole pixels and split words ("Merge
+    // paragra phs"), and the window would load every caption font twice.
+    // A text picture laid over the canvas blends as text drawn on it does
+    // (to a unit of rounding), so the pictures are kept: laying out text is
+    // by far the dearest step of a repaint. On a HiDPI canvas the picture
+    // has the canvas's ratio, so the glyphs are drawn at full resolution.
+    const QFont font = p.font();
     const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     TextLayerKey key{font,        color.rgba(), alignment | Qt::TextSingleLine | Qt::TextShowMnemonic,
                      rect.size(), ratio,        text};

@@ -3,15 +3,20 @@
 #include "forms/ComponentRegistry.h"
 #include "forms/FormDescription.h"
 #include "forms/FormLoader.h"
+#include "skin/controls/CheckBoxRules.h"
 #include "skin/controls/ControlComponents.h"
 #include "skin/controls/TsuiCheckBox.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -120,7 +125,7 @@ TEST(TsuiCheckBox, DisabledCaptionKeepsTheFontColour)
     QPalette p = box.palette();
     p.setColor(QPalette::WindowText, QColor(0x20, 0x40, 0xC0));
     box.setPalette(p);
-    box.setCaption(QStringLiteral("MMM"));
+    box.setCaption(QStringLiteral("EEE")); // smoothed: whole pixels in the bars
     box.setEnabled(false);
     const QImage image = Snapshot(box);
     int textPixels = 0;
@@ -128,6 +133,35 @@ TEST(TsuiCheckBox, DisabledCaptionKeepsTheFontColour)
         for (int x = 17; x < image.width(); ++x)
             textPixels += image.pixel(x, y) == qRgb(0x20, 0x40, 0xC0);
     EXPECT_GT(textPixels, 10);
+}
+
+TEST(TsuiCheckBox, CaptionLooksLikePlainTextInTheSameFont)
+{
+    // Unsmoothed captions split words apart ("Merge paragra phs") beside
+    // the window's smoothed labels; a kept text picture must not differ
+    // from the text drawn at once either.
+    TsuiCheckBox box;
+    box.setCaption(QStringLiteral("Merge paragraphs"));
+    for (int pass = 0; pass < 2; ++pass) { // drawn, then from the kept picture
+        const QImage image = Snapshot(box);
+        const int lineHeight = QFontMetrics(box.font()).height();
+        const QRect caption = CheckBoxCaptionBox(box.size(), QSize(13, 13), lineHeight);
+        QImage plain(image.size(), QImage::Format_ARGB32_Premultiplied);
+        plain.fill(box.color());
+        QPainter painter(&plain);
+        painter.setFont(box.font());
+        painter.setPen(box.palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, box.caption());
+        painter.end();
+        int worst = 0;
+        for (int y = caption.top(); y <= caption.bottom(); ++y)
+            for (int x = caption.left(); x <= caption.right(); ++x) {
+                const QRgb a = image.pixel(x, y), b = plain.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                  std::abs(qBlue(a) - qBlue(b))});
+            }
+        EXPECT_LE(worst, 1) << "pass " << pass;
+    }
 }
 
 TEST(TsuiCheckBox, ClickSpaceEnterAndAcceleratorToggle)
