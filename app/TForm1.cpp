@@ -40,6 +40,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <optional>
+
 const char* const TForm1::kFormResource = ":/forms/Form1.qxf";
 const QString TForm1::StopAndQuitPrompt = QStringLiteral("A conversion is running. Stop it and quit?");
 
@@ -76,9 +78,25 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), m_driver(*this), m_history(hi
     }
 }
 
+namespace {
+
+// Read by prepare() for the next window built, which takes them; a window
+// built without it reads the settings itself.
+std::optional<app::RememberedChoices> s_preparedChoices;
+
+app::RememberedChoices TakeRememberedChoices()
+{
+    std::optional<app::RememberedChoices> prepared;
+    prepared.swap(s_preparedChoices);
+    return prepared ? std::move(*prepared) : app::RememberedChoices::load(*app::OpenSettings());
+}
+
+} // namespace
+
 void TForm1::prepare()
 {
     forms::PrepareFormFile(QString::fromLatin1(kFormResource));
+    s_preparedChoices = app::RememberedChoices::load(*app::OpenSettings());
     // The bitmaps the building decodes: the frame starts in the default
     // style until its stored one reaches it; the check boxes are designed
     // DeepBlue, the buttons and bars BlueGlass.
@@ -88,7 +106,9 @@ void TForm1::prepare()
     PrepareBuiltinBitmaps(TsuiUIStyle::DeepBlue, frame + QList{E::CheckBoxImage});
     PrepareBuiltinBitmaps(TsuiUIStyle::BlueGlass, frame + QList{E::ButtonImage, E::ProgressBarImage});
     // A style the window was left in reaches every part.
-    if (const TsuiUIStyle remembered = WindowLook::rememberedStyle(); remembered != TsuiUIStyle::BlueGlass)
+    TsuiUIStyle remembered = TsuiUIStyle::BlueGlass;
+    if (WindowLook::styleFromKey(s_preparedChoices->style.value_or(QString()), remembered)
+        && remembered != TsuiUIStyle::BlueGlass)
         PrepareBuiltinBitmaps(remembered, frame + QList{E::ButtonImage, E::CheckBoxImage, E::ProgressBarImage});
 }
 
@@ -181,8 +201,7 @@ void TForm1::acceptDropsOnTheWindowOnly()
 
 void TForm1::restoreChoices()
 {
-    const std::unique_ptr<QSettings> settings = app::OpenSettings();
-    const app::RememberedChoices choices = app::RememberedChoices::load(*settings);
+    const app::RememberedChoices choices = TakeRememberedChoices();
     if (choices.destination)
         AHMFolderLookup2->setText(*choices.destination);
     if (choices.ripModeText)

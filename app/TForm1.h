@@ -46,8 +46,9 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     // What building the window begins with and needs no fonts for: reading
-    // its form and decoding the pictures of its look. Done while the font
-    // configuration is still being read, it shortens the building.
+    // its form and remembered choices and decoding the pictures of its look.
+    // Done while the font configuration is still being read, it shortens
+    // the building; the next window built takes what was read.
     static void prepare();
 
     // Everything Start reads, exactly as the controls hold it now.
