@@ -7,6 +7,7 @@
 
 StartUp::StartUp(int& argc, char** argv) : m_application(argc, argv)
 {
+    m_fonts.applicationMade();
     ComboListStyle::installForApplication();
     runtime::Application::setTitle(QStringLiteral("QUARLEX"));
     runtime::Application::setWindowIcon(resources::ProgramIcon());

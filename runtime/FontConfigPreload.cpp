@@ -41,13 +41,19 @@ void FontConfigPreload::run()
     }
 }
 
-void FontConfigPreload::finish()
+void FontConfigPreload::applicationMade()
 {
-    std::unique_lock lock(m_lock);
-    m_changed.wait(lock, [this] { return m_configRead; });
+    const std::lock_guard lock(m_lock);
     if (m_next == Next::Wait)
         m_next = Next::List;
     m_changed.notify_all();
+}
+
+void FontConfigPreload::finish()
+{
+    applicationMade();
+    std::unique_lock lock(m_lock);
+    m_changed.wait(lock, [this] { return m_configRead; });
 }
 
 void FontConfigPreload::join()

@@ -20,9 +20,11 @@ namespace runtime {
 // text is laid out. It waits for the configuration and has the thread go
 // on to Qt's font list, which needs the application; the first text then
 // waits for the list (Qt guards it) rather than building it a second time.
-// join() waits for the thread, and must be called before the application
-// object goes; the destructor calls it too, so the thread never outlives
-// its owner.
+// Told by applicationMade() that the application exists, the thread goes
+// on to the list the moment the configuration is read, instead of waiting
+// for finish() to wake it. join() waits for the thread, and must be called
+// before the application object goes; the destructor calls it too, so the
+// thread never outlives its owner.
 //
 // Linux tends to queue a new thread on its creator's core, where it waits
 // for the creator's time slice (often 2-3 ms) while another core idles:
@@ -34,6 +36,7 @@ public:
     FontConfigPreload(const FontConfigPreload&) = delete;
     FontConfigPreload& operator=(const FontConfigPreload&) = delete;
 
+    void applicationMade();
     void finish();
     void join();
 
