@@ -41,6 +41,7 @@
 #include <QUrl>
 
 #include <optional>
+#include <utility>
 
 const char* const TForm1::kFormResource = ":/forms/Form1.qxf";
 const QString TForm1::StopAndQuitPrompt = QStringLiteral("A conversion is running. Stop it and quit?");
@@ -86,9 +87,9 @@ std::optional<app::RememberedChoices> s_preparedChoices;
 
 app::RememberedChoices TakeRememberedChoices()
 {
-    std::optional<app::RememberedChoices> prepared;
-    prepared.swap(s_preparedChoices);
-    return prepared ? std::move(*prepared) : app::RememberedChoices::load(*app::OpenSettings());
+    if (std::optional<app::RememberedChoices> prepared = std::exchange(s_preparedChoices, std::nullopt))
+        return std::move(*prepared);
+    return app::RememberedChoices::load(*app::OpenSettings());
 }
 
 } // namespace
@@ -106,9 +107,8 @@ void TForm1::prepare()
     PrepareBuiltinBitmaps(TsuiUIStyle::DeepBlue, frame + QList{E::CheckBoxImage});
     PrepareBuiltinBitmaps(TsuiUIStyle::BlueGlass, frame + QList{E::ButtonImage, E::ProgressBarImage});
     // A style the window was left in reaches every part.
-    TsuiUIStyle remembered = TsuiUIStyle::BlueGlass;
-    if (WindowLook::styleFromKey(s_preparedChoices->style.value_or(QString()), remembered)
-        && remembered != TsuiUIStyle::BlueGlass)
+    if (const TsuiUIStyle remembered = WindowLook::rememberedStyle(*s_preparedChoices);
+        remembered != TsuiUIStyle::BlueGlass)
         PrepareBuiltinBitmaps(remembered, frame + QList{E::ButtonImage, E::CheckBoxImage, E::ProgressBarImage});
 }
 

@@ -162,8 +162,13 @@ bool WindowLook::restore(const QString& choice, const QString& themeFile)
 
 TsuiUIStyle WindowLook::rememberedStyle()
 {
+    return rememberedStyle(app::RememberedChoices::load(*app::OpenSettings()));
+}
+
+TsuiUIStyle WindowLook::rememberedStyle(const app::RememberedChoices& choices)
+{
     TsuiUIStyle style = TsuiUIStyle::BlueGlass;
-    styleFromKey(app::RememberedChoices::load(*app::OpenSettings()).style.value_or(QString()), style);
+    styleFromKey(choices.style.value_or(QString()), style);
     return style;
 }
 

@@ -9,6 +9,10 @@
 #include <QString>
 #include <QVariant>
 
+namespace app {
+struct RememberedChoices;
+}
+
 class TsuiFileTheme;
 class TsuiForm;
 
@@ -45,8 +49,10 @@ public:
     // file and unknown keys.
     static bool styleFromKey(const QString& key, TsuiUIStyle& style);
     // The built-in style the window was left in, as the remembered choices
-    // say; BlueGlass, its designed look, for any other choice.
+    // (read from the settings, or already read) say; BlueGlass, its designed
+    // look, for any other choice.
     static TsuiUIStyle rememberedStyle();
+    static TsuiUIStyle rememberedStyle(const app::RememberedChoices& choices);
 
 signals:
     void changed();
