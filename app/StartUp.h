@@ -2,6 +2,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/FontConfigPreload.h"
+#include "runtime/StartUpHeap.h"
 
 // The steps every start of QUARLEX's windows takes, in the one order that
 // lets the fonts be read on a second thread beside them: the reading begins
@@ -25,7 +26,10 @@ public:
     void prepareMainWindow();
 
 private:
-    // Declared first: it is made before the application and outlives it.
+    // Made before anything else: what the main window's start touches at
+    // scale 1, with room to spare.
+    runtime::StartUpHeap m_heap{3 << 20};
+    // Made before the application and outlives it.
     runtime::FontConfigPreload m_fonts;
     runtime::Application m_application;
 };

@@ -1,5 +1,7 @@
 #include "runtime/FontConfigPreload.h"
 
+#include "runtime/StartUpHeap.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -28,6 +30,8 @@ FontConfigPreload::~FontConfigPreload()
 
 void FontConfigPreload::run()
 {
+    // The parsed configuration takes a few hundred KB of this thread's heap.
+    StartUpHeap::populateThisThread(512 << 10);
     FcInit();
     std::unique_lock lock(m_lock);
     if (m_awayFromCreator)
