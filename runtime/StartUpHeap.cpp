@@ -1,5 +1,6 @@
 #include "runtime/StartUpHeap.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,6 +15,10 @@ namespace {
 // A backing store at twice the scale fits below this.
 constexpr int kLargestHeapBlock = 8 << 20;
 
+// Until the thresholds are raised, a block of a few hundred KB gets a
+// mapping of its own, which freeing it unmaps: filled in for nothing.
+std::atomic<bool> s_thresholdsRaised{false};
+
 } // namespace
 
 StartUpHeap::StartUpHeap(std::size_t bytes)
@@ -23,6 +28,7 @@ StartUpHeap::StartUpHeap(std::size_t bytes)
     // size from the heap, and twice that kept free at its top.
     mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
     mallopt(M_TRIM_THRESHOLD, 2 * kLargestHeapBlock);
+    s_thresholdsRaised = true;
 #endif
     populateThisThread(bytes);
 }
@@ -32,6 +38,8 @@ void StartUpHeap::populateThisThread(std::size_t bytes)
 #ifdef MADV_POPULATE_WRITE
     // A block taken and given back stays at the top of the heap, its pages
     // filled in, for what comes next.
+    if (!s_thresholdsRaised)
+        return;
     void* block = std::malloc(bytes);
     if (!block)
         return;

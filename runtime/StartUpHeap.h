@@ -17,8 +17,8 @@ namespace runtime {
 // heap keep what is freed there, as the C library settles by itself once
 // the first such block is freed; then it has the kernel fill in the first
 // `bytes` of the heap at once. populateThisThread() does the same for the
-// calling thread's own heap. Where the kernel cannot fill memory ahead,
-// nothing changes but the thresholds.
+// calling thread's own heap, once a StartUpHeap has been made. Where the
+// kernel cannot fill memory ahead, nothing changes but the thresholds.
 class StartUpHeap {
 public:
     explicit StartUpHeap(std::size_t bytes);
